@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Starts and stops what a test run needs around the Windows programs: an X server
+# (Xvfb), a fresh Wine prefix set up for the tests, and the service stand-in.
+# Usage: test-run.sh start RUN_DIR PORT ARCH | stop RUN_DIR
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+action=$1
+run_dir=$2
+
+wine_env() {
+  source "$here/wine-env.sh" "$run_dir"
+}
+
+start_xvfb() {
+  local n=90
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  echo $! >"$run_dir/xvfb.pid"
+  echo ":$n" >"$run_dir/display"
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && return 0; sleep 0.1; done
+  echo "test-run: Xvfb did not start" >&2
+  return 1
+}
+
+make_prefix() {
+  wine_env
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  # One persistent server for the whole run: each program then starts quickly.
+  "$WINESERVER" -p >/dev/null 2>&1 </dev/null
+  "$WINE" wineboot -i >/dev/null 2>&1
+  local fonts='HKCU\Software\Wine\Fonts\Replacements'
+  "$WINE" reg add "$fonts" /v "宋体" /d "Droid Sans Fallback" /f >/dev/null 2>&1
+  "$WINE" reg add "$fonts" /v "Arial" /d "Liberation Sans" /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+}
+
+start_standin() {
+  local port=$1
+  rm -f "$run_dir/standin.port"
+  python3 "$here/../tests/service/standin.py" --port "$port" --files "$run_dir/standin-files" \
+    --port-file "$run_dir/standin.port" >"$run_dir/standin.log" 2>&1 &
+  echo $! >"$run_dir/standin.pid"
+  for _ in $(seq 100); do [ -s "$run_dir/standin.port" ] && return 0; sleep 0.1; done
+  echo "test-run: the service stand-in did not start (port $port)" >&2
+  cat "$run_dir/standin.log" >&2
+  return 1
+}
+
+kill_pidfile() {
+  local f=$1
+  if [ -f "$f" ]; then
+    kill "$(cat "$f")" 2>/dev/null || true
+    rm -f "$f"
+  fi
+}
+
+case "$action" in
+start)
+  port=$3
+  "$0" stop "$run_dir" || true
+  mkdir -p "$run_dir"
+  echo "${4:-i686}" >"$run_dir/arch"
+  start_xvfb
+  make_prefix
+  start_standin "$port"
+  ;;
+stop)
+  if [ -d "$run_dir/wineprefix" ] && [ -f "$run_dir/display" ]; then
+    (wine_env && "$WINESERVER" -k 2>/dev/null) || true
+  fi
+  kill_pidfile "$run_dir/standin.pid"
+  kill_pidfile "$run_dir/xvfb.pid"
+  ;;
+*)
+  echo "usage: $0 start RUN_DIR PORT ARCH | stop RUN_DIR" >&2
+  exit 2
+  ;;
+esac

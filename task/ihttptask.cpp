@@ -1,0 +1,88 @@
+#include "task/ihttptask.h"
+
+#include "msg/icodeable.h"
+#include "net/velorahttpengine.h"
+#include "util/codepage.h"
+
+#ifndef VELORA_SERVICE_ROOT
+#error "VELORA_SERVICE_ROOT must name the service root"
+#endif
+
+const char* GetServiceRoot()
+{
+    return VELORA_SERVICE_ROOT;
+}
+
+IHttpTask::IHttpTask(CString strPath, int nId) : ITask(nId), m_strUrl(CString(GetServiceRoot()) + strPath)
+{
+}
+
+IHttpTask::~IHttpTask()
+{
+    delete m_pMessage;
+    if (m_hThread)
+        CloseHandle(m_hThread);
+}
+
+// The handle stays open for the task's lifetime: the registry's shutdown terminates
+// a filed task's thread through it.
+int IHttpTask::Start()
+{
+    m_strBody = BuildParams();
+    m_hThread = CreateThread(NULL, 0, HttpTaskThreadProc, this, 0, NULL);
+    return m_hThread != NULL;
+}
+
+void IHttpTask::AddParam(CString strKey, CString strValue)
+{
+    m_params.emplace(std::move(strKey), std::move(strValue));
+}
+
+void IHttpTask::RemoveParam(CString strKey)
+{
+    m_params.erase(strKey);
+}
+
+void IHttpTask::ClearParams()
+{
+    m_params.clear();
+}
+
+void IHttpTask::SetCallback(ITaskCallback* pCallback)
+{
+    m_pCallback = pCallback;
+}
+
+CString IHttpTask::BuildParams()
+{
+    CString strBody;
+    for (const auto& param : m_params) {
+        CString strValue = param.second;
+        AnsiToUtf8(strValue);
+        strBody += param.first;
+        strBody += "=";
+        strBody += strValue;
+        strBody += "&";
+    }
+    return strBody;
+}
+
+void IHttpTask::OnTaskFinished(int, std::string)
+{
+}
+
+DWORD WINAPI HttpTaskThreadProc(LPVOID pParam)
+{
+    IHttpTask* pTask = static_cast<IHttpTask*>(pParam);
+    CString strReply;
+    {
+        CHttpPostEngine engine(pTask->GetUrl(), pTask->GetParams());
+        strReply = engine.Post();
+    }
+    Utf8ToAnsi(strReply);
+    std::string reply(strReply.GetString(), strReply.GetLength());
+    // The callback ends by removing the task: touch nothing of it afterwards.
+    if (ITaskCallback* pCallback = pTask->GetCallback())
+        pCallback->OnTaskFinished(pTask->GetId(), reply);
+    return 0;
+}

@@ -1,0 +1,43 @@
+#ifndef TESTS_SUPPORT_STANDIN_H
+#define TESTS_SUPPORT_STANDIN_H
+
+// The test side of the service stand-in: scripts its next replies and reads back
+// what it received, over plain sockets (independent of the code under test).
+
+#include <string>
+#include <utility>
+#include <vector>
+
+struct CReceivedRequest {
+    std::string method;
+    std::string path;
+    std::string query;
+    std::vector<std::pair<std::string, std::string>> headers;
+    std::string body;
+
+    int CountHeader(const std::string& name) const;
+    std::string Header(const std::string& name) const;
+};
+
+struct CScriptedReply {
+    int status = 200;
+    std::string body;
+    int delayMs = 0;
+    std::vector<std::string> headers; // "Name: value"
+    bool raw = false;                 // body is the whole response
+    int truncate = -1;                // send only this many body bytes, then close
+};
+
+namespace StandIn {
+// "http://127.0.0.1:<port>"
+std::string Root();
+int Port();
+bool Reset();
+bool QueueReply(const std::string& path, const CScriptedReply& reply);
+bool QueueReply(const std::string& path, int status, const std::string& body);
+std::vector<CReceivedRequest> Requests(const std::string& path);
+// A port on 127.0.0.1 where nothing listens.
+int ClosedPort();
+} // namespace StandIn
+
+#endif
