@@ -25,6 +25,7 @@ TEST(RegistryShutdown, TerminatesFiledTasksAndClosesTheRegistry)
     ASSERT_EQ(2u, registry.GetCount());
     for (int i = 0; i < 100 && StandIn::Requests(kPath).size() < 2; ++i)
         Sleep(50);
+    ASSERT_EQ(2u, registry.GetCount());
 
     registry.Shutdown();
     DWORD dwExit = 0;

@@ -43,7 +43,8 @@ public:
 
 TEST_F(Registry, TaskIsPostedOnItsOwnThreadAndRemovesItself)
 {
-    ASSERT_TRUE(StandIn::QueueReply(kPath, 200, "{\"errorcode\":0,\"error\":\"好\"}"));
+    // The service answers in UTF-8 ("\xE5\xA5\xBD"); the callback gets code page 936.
+    ASSERT_TRUE(StandIn::QueueReply(kPath, 200, "{\"errorcode\":0,\"error\":\"\xE5\xA5\xBD\"}"));
     CProbeTask* pTask = NewTask(3);
     pTask->AddParam("pid", "0");
     m_registry.ExecuteTask(pTask);
@@ -51,7 +52,7 @@ TEST_F(Registry, TaskIsPostedOnItsOwnThreadAndRemovesItself)
 
     std::vector<CProbeResult> results = m_sink.Results();
     EXPECT_EQ(3, results[0].nId);
-    EXPECT_EQ("{\"errorcode\":0,\"error\":\"好\"}", results[0].strReply); // converted back to code page 936
+    EXPECT_EQ("{\"errorcode\":0,\"error\":\"好\"}", results[0].strReply);
     EXPECT_NE(GetCurrentThreadId(), results[0].dwThreadId);
     EXPECT_EQ(0, results[0].nErrorCode);
     ASSERT_TRUE(WaitForNoLiveTasks(5000));
