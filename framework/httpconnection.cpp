@@ -13,8 +13,8 @@ CHttpFile* CHttpConnection::OpenRequest(const char* pszVerb, const char* pszObje
 {
     if (!m_hConnect)
         return NULL;
-    HINTERNET hRequest = HttpOpenRequestA(m_hConnect, pszVerb, pszObjectName, pszVersion, pszReferer,
-                                          ppszAcceptTypes, dwFlags, dwContext);
+    HINTERNET hRequest = HttpOpenRequestA(m_hConnect, pszVerb, pszObjectName, pszVersion, pszReferer, ppszAcceptTypes,
+                                          dwFlags, dwContext);
     if (!hRequest)
         return NULL;
     return new CHttpFile(hRequest);

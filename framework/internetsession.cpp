@@ -42,8 +42,8 @@ CHttpConnection* CInternetSession::GetHttpConnection(const char* pszServer, INTE
 {
     if (!m_hSession || !pszServer)
         return NULL;
-    HINTERNET hConnect = InternetConnectA(m_hSession, pszServer, nPort, pszUserName, pszPassword,
-                                          INTERNET_SERVICE_HTTP, 0, m_dwContext);
+    HINTERNET hConnect =
+        InternetConnectA(m_hSession, pszServer, nPort, pszUserName, pszPassword, INTERNET_SERVICE_HTTP, 0, m_dwContext);
     if (!hConnect)
         return NULL;
     return new CHttpConnection(hConnect, m_dwContext);

@@ -28,8 +28,7 @@ private:
     HANDLE m_hMutex;
 };
 
-TaskRegistry::TaskRegistry()
-    : m_hMutex(CreateMutexA(NULL, FALSE, NULL)), m_pTasks(new std::map<long, IHttpTask*>)
+TaskRegistry::TaskRegistry() : m_hMutex(CreateMutexA(NULL, FALSE, NULL)), m_pTasks(new std::map<long, IHttpTask*>)
 {
 }
 

@@ -36,7 +36,9 @@ TEST(CodePage, LongTextIsConvertedWhole)
         text += "路a"; // 150 x (2 + 1) bytes, 300 characters
     AnsiToUtf8(text);
     ASSERT_EQ(150 * 4, text.GetLength());
-    EXPECT_EQ(CString("\xE8\xB7\xAF" "a"), text.Right(4));
+    EXPECT_EQ(CString("\xE8\xB7\xAF"
+                      "a"),
+              text.Right(4));
     Utf8ToAnsi(text);
     EXPECT_EQ(450, text.GetLength());
 }

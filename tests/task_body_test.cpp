@@ -34,9 +34,10 @@ TEST(RequestBody, FirstValueOfAKeyWins)
 
 TEST(RequestBody, KeysComeOutInAscendingOrder)
 {
-    EXPECT_EQ(CString("clienttype=5&clientverno=1.0.0.1&info=pc&mobmodel=pc&mobverno=pc&"),
-              Body({{"mobverno", "pc"}, {"info", "pc"}, {"clientverno", "1.0.0.1"}, {"mobmodel", "pc"},
-                    {"clienttype", "5"}}));
+    EXPECT_EQ(
+        CString("clienttype=5&clientverno=1.0.0.1&info=pc&mobmodel=pc&mobverno=pc&"),
+        Body(
+            {{"mobverno", "pc"}, {"info", "pc"}, {"clientverno", "1.0.0.1"}, {"mobmodel", "pc"}, {"clienttype", "5"}}));
 }
 
 TEST(RequestBody, NothingIsEscaped)

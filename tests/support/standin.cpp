@@ -52,8 +52,9 @@ bool Exchange(const std::string& method, const std::string& target, const std::s
         closesocket(s);
         return false;
     }
-    std::string request = method + " " + target + " HTTP/1.0\r\nHost: 127.0.0.1\r\nContent-Length: " +
-                          std::to_string(body.size()) + "\r\n\r\n" + body;
+    std::string request = method + " " + target +
+                          " HTTP/1.0\r\nHost: 127.0.0.1\r\nContent-Length: " + std::to_string(body.size()) +
+                          "\r\n\r\n" + body;
     send(s, request.data(), static_cast<int>(request.size()), 0);
     std::string response;
     char buffer[4096];
