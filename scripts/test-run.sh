@@ -39,7 +39,10 @@ make_prefix() {
 start_standin() {
   local port=$1
   rm -f "$run_dir/standin.port"
+  # Downloads always go to port 80: each run serves it on its own loopback address,
+  # 127.0.<port/256>.<port%256>, so parallel runs do not collide.
   python3 "$here/../tests/service/standin.py" --port "$port" --files "$run_dir/standin-files" \
+    --download-port 80 --download-host "127.0.$((port / 256)).$((port % 256))" \
     --port-file "$run_dir/standin.port" >"$run_dir/standin.log" 2>&1 &
   echo $! >"$run_dir/standin.pid"
   for _ in $(seq 100); do [ -s "$run_dir/standin.port" ] && return 0; sleep 0.1; done

@@ -16,28 +16,29 @@ namespace {
 
 const char kPath[] = "/client/Tree/getchildnode.aspx";
 
-SIZE_T PrivateBytes() {
+SIZE_T PrivateBytes()
+{
     PROCESS_MEMORY_COUNTERS_EX counters = {};
     counters.cb = sizeof(counters);
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                         sizeof(counters));
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof(counters));
     // Wine leaves PrivateUsage at 0; the pagefile usage is the same commit charge.
     return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
 }
 
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
+{
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
 }
 
-bool DirectPost(HINTERNET hSession, const char* pszBody) {
-    HINTERNET hConnect = InternetConnectA(hSession, "127.0.0.1", static_cast<INTERNET_PORT>(StandIn::Port()),
-                                          NULL, NULL, INTERNET_SERVICE_HTTP, 0, 1);
+bool DirectPost(HINTERNET hSession, const char* pszBody)
+{
+    HINTERNET hConnect = InternetConnectA(hSession, "127.0.0.1", static_cast<INTERNET_PORT>(StandIn::Port()), NULL,
+                                          NULL, INTERNET_SERVICE_HTTP, 0, 1);
     if (!hConnect)
         return false;
-    HINTERNET hRequest =
-        HttpOpenRequestA(hConnect, "POST", kPath, NULL, NULL, NULL, INTERNET_FLAG_EXISTING_CONNECT, 1);
+    HINTERNET hRequest = HttpOpenRequestA(hConnect, "POST", kPath, NULL, NULL, NULL, INTERNET_FLAG_EXISTING_CONNECT, 1);
     bool bOk = false;
     if (hRequest) {
         const char szHeaders[] = "Content-Type: application/x-www-form-urlencoded\r\n";
@@ -55,7 +56,8 @@ bool DirectPost(HINTERNET hSession, const char* pszBody) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     int n = argc > 1 ? atoi(argv[1]) : 200;
     if (n <= 0 || !StandIn::Reset()) {
         fprintf(stderr, "the service stand-in does not answer on port %d\n", StandIn::Port());
@@ -107,7 +109,7 @@ int main(int argc, char** argv) {
     printf("direct path: %.1f requests/s\n", directRate);
     printf("cost per request, task/direct: %.2fx\n", directRate / taskRate);
     printf("private memory: start %lu KB, peak %lu KB, after batch 1 %lu KB, after batch 2 %lu KB\n",
-           (unsigned long)(startBytes / 1024), (unsigned long)(peakBytes / 1024),
-           (unsigned long)(afterFirst / 1024), (unsigned long)(afterTasks / 1024));
+           (unsigned long)(startBytes / 1024), (unsigned long)(peakBytes / 1024), (unsigned long)(afterFirst / 1024),
+           (unsigned long)(afterTasks / 1024));
     return 0;
 }

@@ -236,6 +236,8 @@ def main():
     parser.add_argument("--port", type=int, required=True, help="port of the service (0: any free one)")
     parser.add_argument("--download-port", type=int, default=None,
                         help="a second port serving the same paths (downloads use port 80)")
+    parser.add_argument("--download-host", default="127.0.0.1",
+                        help="loopback address of the second port (one per run: runs share port 80)")
     parser.add_argument("--files", default=None, help="folder of download files")
     parser.add_argument("--sample", default=None, help="JSON file of the sample category tree")
     parser.add_argument("--port-file", default=None, help="write the bound port here once listening")
@@ -245,8 +247,11 @@ def main():
     os.makedirs(files_dir, exist_ok=True)
     state = State(files_dir, Sample(args.sample))
     servers = []
-    for port in [args.port] + ([args.download_port] if args.download_port is not None else []):
-        server = Server(("127.0.0.1", port), Handler)
+    addresses = [("127.0.0.1", args.port)]
+    if args.download_port is not None:
+        addresses.append((args.download_host, args.download_port))
+    for address in addresses:
+        server = Server(address, Handler)
         server.state = state
         servers.append(server)
     for server in servers[1:]:

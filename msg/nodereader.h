@@ -1,0 +1,22 @@
+#ifndef MSG_NODEREADER_H
+#define MSG_NODEREADER_H
+
+// Reading one node of a node reply: the keys of a node object, each with its default
+// when absent. Shared by the all-children and the list replies.
+
+#include "model/treenode.h"
+#include <json/json.h>
+
+// A new node from the object (null reads as all defaults). An icon text longer than
+// 10 characters is decoded; the node keeps the icon only when GDI+ could read it.
+TreeNode* ReadNode(const Json::Value& object, const char* pszNeedExpandDefault);
+
+// The member of an object without copying, or null for an absent key or a value that
+// is no object.
+const Json::Value* FindMember(const Json::Value& object, const char* pszKey);
+
+// True for a value that may stand where a node object is expected (an object, or
+// null meaning all defaults); anything else is skipped by the decoders.
+bool IsNodeValue(const Json::Value& value);
+
+#endif

@@ -1,0 +1,52 @@
+#include "tests/support/boxanswerer.h"
+
+#include <cstring>
+
+CBoxAnswerer::CBoxAnswerer() : m_thread([this] { Run(); })
+{
+}
+
+CBoxAnswerer::~CBoxAnswerer()
+{
+    m_bStop = true;
+    m_thread.join();
+}
+
+std::vector<std::string> CBoxAnswerer::Boxes()
+{
+    std::lock_guard<std::mutex> lock(m_lock);
+    return m_boxes;
+}
+
+BOOL CALLBACK CBoxAnswerer::OnWindow(HWND hWnd, LPARAM lParam)
+{
+    char szClass[16] = "";
+    DWORD dwProcess = 0;
+    GetWindowThreadProcessId(hWnd, &dwProcess);
+    GetClassNameA(hWnd, szClass, sizeof(szClass));
+    if (dwProcess == GetCurrentProcessId() && strcmp(szClass, "#32770") == 0 && IsWindowVisible(hWnd))
+        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+    return TRUE;
+}
+
+void CBoxAnswerer::Run()
+{
+    while (!m_bStop) {
+        std::vector<HWND> boxes;
+        EnumWindows(OnWindow, reinterpret_cast<LPARAM>(&boxes));
+        for (HWND hBox : boxes) {
+            char szCaption[64] = "", szText[512] = "";
+            GetWindowTextA(hBox, szCaption, sizeof(szCaption));
+            GetDlgItemTextA(hBox, 0xFFFF, szText, sizeof(szText));
+            {
+                std::lock_guard<std::mutex> lock(m_lock);
+                m_boxes.push_back(std::string(szCaption) + "|" + szText);
+            }
+            PostMessage(hBox, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                        reinterpret_cast<LPARAM>(GetDlgItem(hBox, IDOK)));
+            for (int i = 0; i < 200 && IsWindow(hBox); ++i)
+                Sleep(10);
+        }
+        Sleep(20);
+    }
+}

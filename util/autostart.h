@@ -1,0 +1,13 @@
+#ifndef UTIL_AUTOSTART_H
+#define UTIL_AUTOSTART_H
+
+// Starting the client with Windows: the value "Velora" under the machine's Run key
+// holds the executable's path. Only the value's presence counts.
+
+#include <windows.h>
+
+BOOL IsAutoStart();
+BOOL SetAutoStart();
+BOOL RemoveAutoStart();
+
+#endif

@@ -1,0 +1,161 @@
+#include "util/downloadthread.h"
+
+#include "framework/messagebox.h"
+#include "framework/parseurl.h"
+#include "framework/thread.h"
+#include "framework/trace.h"
+#include "msg/messages.h"
+#include "net/httpsocket.h"
+
+#include <climits>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace {
+
+const int kBlockSize = 1024;
+const int kReceiveTimeoutMs = 10000;
+
+// Owns the target file's handle.
+class CTargetFile {
+public:
+    explicit CTargetFile(const CString& strPath)
+        : m_hFile(
+              CreateFileA(strPath, GENERIC_WRITE, FILE_SHARE_READ, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL))
+    {
+    }
+    ~CTargetFile() { Close(); }
+    CTargetFile(const CTargetFile&) = delete;
+    CTargetFile& operator=(const CTargetFile&) = delete;
+
+    bool IsOpen() const { return m_hFile != INVALID_HANDLE_VALUE; }
+    bool Write(const char* pData, long nLength)
+    {
+        DWORD dwWritten = 0;
+        return WriteFile(m_hFile, pData, static_cast<DWORD>(nLength), &dwWritten, NULL) &&
+               dwWritten == static_cast<DWORD>(nLength);
+    }
+    void Close()
+    {
+        if (IsOpen())
+            CloseHandle(m_hFile);
+        m_hFile = INVALID_HANDLE_VALUE;
+    }
+
+private:
+    HANDLE m_hFile;
+};
+
+// Sends the request and reads the response header. The receive time-out is set before
+// the header is read, so a server that accepts and never answers cannot hold the worker.
+void OpenTransfer(CHttpSocket& http, std::string& strServer)
+{
+    if (!http.Socket())
+        return;
+    http.SetTimeout(kReceiveTimeoutMs, 0);
+    http.Connect(&strServer[0], 80);
+    http.SendRequest(NULL, 0);
+}
+
+long ExpectedSize(CHttpSocket& http)
+{
+    char szLine[256];
+    int nLine;
+    while ((nLine = http.GetResponseLine(szLine, sizeof(szLine) - 1)) != -1) {
+        szLine[nLine] = '\0';
+        TRACE("==> %s", szLine);
+    }
+    char szField[30];
+    long nSize = 0;
+    if (http.GetField("Content-Length", szField, sizeof(szField)) > 0) {
+        long long nValue = strtoll(szField, NULL, 10);
+        nSize = nValue > 0 && nValue <= LONG_MAX ? static_cast<long>(nValue) : 0;
+    }
+    TRACE("==>File Size:%ld\n", nSize);
+    return nSize;
+}
+
+// Receives the body into the file; the number of bytes received.
+long ReceiveBody(CHttpSocket& http, CTargetFile& file, long nExpected, HWND hWnd)
+{
+    char block[kBlockSize];
+    long nReceived = 0;
+    CString strProgress;
+    while (nReceived < nExpected) {
+        long nGot = http.Receive(block, kBlockSize);
+        if (nGot == 0) {
+            AfxMessageBox("服务器已经关闭连接.");
+            break;
+        }
+        if (nGot < 0) {
+            AfxMessageBox("接收数据超时.");
+            break;
+        }
+        if (!file.Write(block, nGot)) {
+            AfxMessageBox("写入文件失败.");
+            break;
+        }
+        nReceived += nGot;
+        long long nPercent = static_cast<long long>(nReceived) * 100 / nExpected;
+        strProgress.Format("%lld%%", nPercent);
+        SendMessage(hWnd, WM_DOWNLOAD_PROGRESS, 0, reinterpret_cast<LPARAM>(strProgress.GetString()));
+    }
+    return nReceived;
+}
+
+bool Download(const CDownloadJob& job)
+{
+    DWORD dwService = 0;
+    CString strServer, strObject;
+    unsigned short nPort = 0;
+    CHttpSocket http;
+    long nLength = 0;
+    std::string server, object;
+    if (AfxParseURL(job.strUrl, dwService, strServer, strObject, nPort)) {
+        server = strServer.Str();
+        object = strObject.Str();
+    }
+    // A request that does not fit its buffer is as unusable as an unparsable URL.
+    if (server.empty() || !http.FormatRequestHeader(&server[0], &object[0], nLength, NULL, NULL, 0, 0, 0)) {
+        AfxMessageBox("无法解析的URL地址");
+        return false;
+    }
+    CTargetFile file(job.strFilePath);
+    long nExpected = 0, nReceived = 0;
+    if (!file.IsOpen()) {
+        CString strText = CString("无法创建文件: ") + job.strFilePath;
+        AfxMessageBox(strText);
+    } else {
+        OpenTransfer(http, server);
+        nExpected = ExpectedSize(http);
+        nReceived = ReceiveBody(http, file, nExpected, job.hWnd);
+    }
+    http.CloseSocket();
+    file.Close();
+    bool bComplete = nExpected > 0 && nReceived >= nExpected;
+    SendMessage(job.hWnd, WM_DOWNLOAD_DONE, bComplete ? 0 : 1, 0);
+    return true;
+}
+
+} // namespace
+
+UINT DownloadThreadProc(LPVOID pParam)
+{
+    std::unique_ptr<CDownloadJob> job(static_cast<CDownloadJob*>(pParam));
+    if (!job)
+        return 0;
+    TRACE("\n\nxxxxxx>download url: %s\n", job->strUrl.GetString());
+    TRACE("==> %s\n", job->strFilePath.GetString());
+    Download(*job);
+    return 0;
+}
+
+DWORD StartDownload(const CString& strUrl, const CString& strFilePath, HWND hWnd)
+{
+    CDownloadJob* pJob = new CDownloadJob{strUrl, strFilePath, hWnd};
+    DWORD dwThreadId = AfxBeginThread(DownloadThreadProc, pJob);
+    if (!dwThreadId)
+        delete pJob;
+    return dwThreadId;
+}

@@ -1,0 +1,25 @@
+#ifndef UTIL_DOWNLOADTHREAD_H
+#define UTIL_DOWNLOADTHREAD_H
+
+#include "framework/cstring.h"
+#include <windows.h>
+
+// What one download worker needs, in its own copies: the worker owns and frees the
+// record, so the starter may go away or start another download meanwhile.
+struct CDownloadJob {
+    CString strUrl;
+    CString strFilePath;
+    HWND hWnd; // receives WM_DOWNLOAD_PROGRESS and WM_DOWNLOAD_DONE
+};
+
+// Worker-thread procedure: fetches pParam's URL (a heap CDownloadJob, freed here) from
+// port 80 into its file, reporting progress and the end to its window by SendMessage.
+// WM_DOWNLOAD_DONE carries wParam 0 when a known, non-zero size arrived whole, else 1.
+// An unparsable URL shows a box and sends nothing.
+UINT DownloadThreadProc(LPVOID pParam);
+
+// Starts DownloadThreadProc on a framework worker thread with a new record; the
+// thread id, or 0 when no thread could be started (nothing is then sent).
+DWORD StartDownload(const CString& strUrl, const CString& strFilePath, HWND hWnd);
+
+#endif

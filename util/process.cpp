@@ -1,0 +1,30 @@
+#include "util/process.h"
+
+#include "util/paths.h"
+
+#include <vector>
+
+// The path goes in as the application name too: a command line alone would be split
+// at the first blank ("C:\Program Files\..." would start "C:\Program.exe").
+void LaunchUpdater()
+{
+    CString strPath = GetUpdaterPath();
+    CString strCommand = "\"" + strPath + "\"";
+    std::vector<char> commandLine(strCommand.GetString(), strCommand.GetString() + strCommand.GetLength() + 1);
+
+    SECURITY_ATTRIBUTES process = {sizeof(SECURITY_ATTRIBUTES), NULL, TRUE};
+    SECURITY_ATTRIBUTES thread = {sizeof(SECURITY_ATTRIBUTES), NULL, TRUE};
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info = {};
+    if (CreateProcessA(strPath, commandLine.data(), &process, &thread, FALSE, CREATE_DEFAULT_ERROR_MODE, NULL, NULL,
+                       &startup, &info)) {
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
+    }
+}
+
+bool IsAppRunning()
+{
+    return FindWindowA(NULL, "Velora") != NULL;
+}

@@ -1,0 +1,12 @@
+#ifndef UTIL_PROCESS_H
+#define UTIL_PROCESS_H
+
+// The processes around the client: starting the updater beside it and finding a
+// client that already runs.
+
+// Starts "Update.exe" from the executable's folder; reports nothing.
+void LaunchUpdater();
+// True when a top-level window titled exactly "Velora" exists.
+bool IsAppRunning();
+
+#endif
