@@ -53,17 +53,24 @@ class Sample:
             with open(path, encoding="utf-8") as f:
                 self.nodes = json.load(f)
 
-    def children(self, pid):
-        return self.nodes.get(str(pid), [])
+    def children(self, pid, root):
+        return [self.with_root(item, root) for item in self.nodes.get(str(pid), [])]
 
-    def subtree(self, nodeid):
+    def subtree(self, nodeid, root):
         for items in self.nodes.values():
             for item in items:
-                if item.get("id") == str(nodeid):
-                    node = dict(item)
-                    node["children"] = [self.subtree(c["id"]) for c in self.children(nodeid)]
+                if item.get("nodeid") == str(nodeid):
+                    node = self.with_root(item, root)
+                    node["children"] = [self.subtree(c["nodeid"], root) for c in self.nodes.get(str(nodeid), [])]
                     return node
-        return {"id": str(nodeid), "children": []}
+        return {"nodeid": str(nodeid), "children": []}
+
+    @staticmethod
+    def with_root(item, root):
+        node = dict(item)
+        if "nodeurl" in node:
+            node["nodeurl"] = node["nodeurl"].replace("{root}", root)
+        return node
 
 
 class State:
@@ -137,6 +144,9 @@ class Handler(BaseHTTPRequestHandler):
                                    [("Content-Type", "application/json; charset=utf-8")])
         if method == "GET" and url.path.startswith("/files/"):
             return self.download(url.path[len("/files/"):])
+        if method == "GET" and url.path.startswith("/pages/"):
+            page = "<html><body><h1>%s</h1></body></html>" % os.path.basename(url.path)
+            return self.send_plain(200, page.encode("utf-8"), [("Content-Type", "text/html; charset=utf-8")])
         self.send_plain(404, b"not found")
 
     def scripted(self, reply):
@@ -153,10 +163,11 @@ class Handler(BaseHTTPRequestHandler):
         params = parse_qs(body.decode("utf-8", "replace"), keep_blank_values=True)
         value = lambda key: (params.get(key) or [""])[0]
         sample = self.state.sample
+        root = "http://%s:%d" % self.server.server_address[:2]
         if path == "/client/Tree/getchildnode.aspx":
-            return envelope({"table": sample.children(value("pid") or "0")})
+            return envelope({"table": sample.children(value("pid") or "0", root)})
         if path == "/client/tree/getchildnoebyrootnode.aspx":
-            return envelope({"table": sample.subtree(value("nodeid"))})
+            return envelope({"table": sample.subtree(value("nodeid"), root)})
         if path == "/client/login/":
             if value("user") == sample.user and value("pass") == sample.password:
                 return envelope({"sessioncode": "standin-session", "logintype": "1",

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-CBoxAnswerer::CBoxAnswerer() : m_thread([this] { Run(); })
+CBoxAnswerer::CBoxAnswerer(DWORD dwProcessId) : m_dwProcessId(dwProcessId), m_thread([this] { Run(); })
 {
 }
 
@@ -18,23 +18,31 @@ std::vector<std::string> CBoxAnswerer::Boxes()
     return m_boxes;
 }
 
+namespace {
+struct CBoxSearch {
+    DWORD dwProcessId;
+    std::vector<HWND> boxes;
+};
+} // namespace
+
 BOOL CALLBACK CBoxAnswerer::OnWindow(HWND hWnd, LPARAM lParam)
 {
+    CBoxSearch* pSearch = reinterpret_cast<CBoxSearch*>(lParam);
     char szClass[16] = "";
     DWORD dwProcess = 0;
     GetWindowThreadProcessId(hWnd, &dwProcess);
     GetClassNameA(hWnd, szClass, sizeof(szClass));
-    if (dwProcess == GetCurrentProcessId() && strcmp(szClass, "#32770") == 0 && IsWindowVisible(hWnd))
-        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+    if (dwProcess == pSearch->dwProcessId && strcmp(szClass, "#32770") == 0 && IsWindowVisible(hWnd))
+        pSearch->boxes.push_back(hWnd);
     return TRUE;
 }
 
 void CBoxAnswerer::Run()
 {
     while (!m_bStop) {
-        std::vector<HWND> boxes;
-        EnumWindows(OnWindow, reinterpret_cast<LPARAM>(&boxes));
-        for (HWND hBox : boxes) {
+        CBoxSearch search{m_dwProcessId, {}};
+        EnumWindows(OnWindow, reinterpret_cast<LPARAM>(&search));
+        for (HWND hBox : search.boxes) {
             char szCaption[64] = "", szText[512] = "";
             GetWindowTextA(hBox, szCaption, sizeof(szCaption));
             GetDlgItemTextA(hBox, 0xFFFF, szText, sizeof(szText));

@@ -1,8 +1,9 @@
 #ifndef TESTS_SUPPORT_BOXANSWERER_H
 #define TESTS_SUPPORT_BOXANSWERER_H
 
-// Answers (OK) every message box of this process from its own thread while it
-// lives, and keeps "caption|text" of each, so no test leaves a box open.
+// Answers (OK) every message box of one process (this one unless told otherwise)
+// from its own thread while it lives, and keeps "caption|text" of each, so no test
+// leaves a box open.
 
 #include <windows.h>
 #include <atomic>
@@ -13,7 +14,7 @@
 
 class CBoxAnswerer {
 public:
-    CBoxAnswerer();
+    explicit CBoxAnswerer(DWORD dwProcessId = GetCurrentProcessId());
     ~CBoxAnswerer();
     CBoxAnswerer(const CBoxAnswerer&) = delete;
     CBoxAnswerer& operator=(const CBoxAnswerer&) = delete;
@@ -24,6 +25,7 @@ private:
     static BOOL CALLBACK OnWindow(HWND hWnd, LPARAM lParam);
     void Run();
 
+    DWORD m_dwProcessId;
     std::atomic<bool> m_bStop{false};
     std::mutex m_lock;
     std::vector<std::string> m_boxes;
