@@ -54,6 +54,9 @@ TEST_F(PathsTest, DirectoryAndFileChecks)
 
     EXPECT_TRUE(CreateDir(m_strDir + "sub"));
     EXPECT_TRUE(IsDirectoryExist(m_strDir + "sub"));
+    // The start-up sequence asks with a trailing separator.
+    EXPECT_TRUE(IsDirectoryExist(m_strDir + "sub\\"));
+    EXPECT_FALSE(IsDirectoryExist(m_strDir + "missing\\"));
     EXPECT_TRUE(IsFileExist(m_strDir + "sub")); // the finder finds folders too
     EXPECT_FALSE(CreateDir(m_strDir + "sub"));  // already there: the system's result
 

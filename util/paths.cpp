@@ -54,8 +54,13 @@ CString GetUpdaterPath()
     return GetExeDirectory() + "Update.exe";
 }
 
+// The first-file search finds nothing for a path ending in a separator, and the
+// start-up sequence asks with "...\data\": the separator is dropped first, else an
+// existing data folder would read as missing on every start.
 BOOL IsDirectoryExist(CString strPath)
 {
+    while (strPath.GetLength() > 1 && (strPath.Right(1) == "\\" || strPath.Right(1) == "/"))
+        strPath = strPath.Left(strPath.GetLength() - 1);
     WIN32_FIND_DATAA data;
     HANDLE hFind = FindFirstFileA(strPath, &data);
     if (hFind == INVALID_HANDLE_VALUE)

@@ -1,0 +1,17 @@
+#ifndef FRAMEWORK_AFXRES_H
+#define FRAMEWORK_AFXRES_H
+// The framework's own command, control and string ids.
+#define ID_FILE_NEW 57600
+#define ID_FILE_OPEN 57601
+#define ID_FILE_PRINT_SETUP 57606
+#define ID_APP_ABOUT 57664
+#define ID_INDICATOR_CAPS 59137
+#define ID_INDICATOR_NUM 59138
+#define ID_INDICATOR_SCRL 59139
+#define AFX_IDW_STATUS_BAR 59393
+#define AFX_IDW_PANE_FIRST 59648
+#define AFX_IDS_APP_TITLE 57344
+#define AFX_IDS_IDLEMESSAGE 57345
+// Frame style: the document's title is added to the window title.
+#define FWS_ADDTOTITLE 0x00008000L
+#endif

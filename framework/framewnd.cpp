@@ -1,0 +1,158 @@
+#include "framework/framewnd.h"
+
+#include "framework/createcontext.h"
+#include "framework/doctemplate.h"
+#include "framework/document.h"
+#include "framework/resources.h"
+#include "framework/statusbar.h"
+#include "framework/view.h"
+#include "framework/winapp.h"
+
+IMPLEMENT_DYNAMIC(CFrameWnd, CWnd)
+
+const char* CFrameWnd::FrameClassName(UINT nIDResource)
+{
+    // One class per icon resource; frames of this program share one.
+    static const char* s_pszName = [nIDResource] {
+        WNDCLASSA wc = {};
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = ::DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(NULL);
+        wc.hIcon = AfxLoadIcon(nIDResource);
+        wc.hCursor = LoadCursor(NULL, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = "VeloraFrame";
+        RegisterClassA(&wc);
+        return "VeloraFrame";
+    }();
+    return s_pszName;
+}
+
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+{
+    m_nIDResource = nIDResource;
+    CString strTitle = AfxExtractSubString(AfxLoadString(nIDResource), 0);
+    return CreateEx(0, FrameClassName(nIDResource), strTitle, dwDefaultStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, pParentWnd ? pParentWnd->m_hWnd : NULL, NULL, pContext);
+}
+
+BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    if (!cs.lpszClass)
+        cs.lpszClass = FrameClassName(m_nIDResource);
+    return TRUE;
+}
+
+int CFrameWnd::OnCreate(LPCREATESTRUCTA lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    auto* pContext = static_cast<CCreateContext*>(lpCreateStruct->lpCreateParams);
+    if (pContext && pContext->m_pCurrentDoc)
+        m_pDocument = pContext->m_pCurrentDoc;
+    return OnCreateClient(lpCreateStruct, pContext) ? 0 : -1;
+}
+
+BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext* pContext)
+{
+    if (!pContext || !pContext->m_pNewViewClass)
+        return TRUE;
+    return CreateView(pContext) != NULL;
+}
+
+CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
+{
+    CObject* pObject = pContext->m_pNewViewClass->CreateObject();
+    CWnd* pView = dynamic_cast<CWnd*>(pObject);
+    if (!pView) {
+        delete pObject;
+        return NULL;
+    }
+    RECT rect = {0, 0, 0, 0};
+    if (!pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, rect, this, nID, pContext)) {
+        // A view whose window was made and destroyed again has deleted itself.
+        if (!CWnd::LastCreateAttached())
+            delete pView;
+        return NULL;
+    }
+    return pView;
+}
+
+void CFrameWnd::OnSize(UINT nType, int cx, int cy)
+{
+    Default();
+    if (nType != SIZE_MINIMIZED)
+        RecalcLayout();
+}
+
+void CFrameWnd::RecalcLayout()
+{
+    RECT rcClient;
+    GetClientRect(&rcClient);
+    HWND hStatus = ::GetDlgItem(m_hWnd, AFX_IDW_STATUS_BAR);
+    if (hStatus && IsWindowVisible(hStatus)) {
+        CStatusBar* pStatus = dynamic_cast<CStatusBar*>(FromHandlePermanent(hStatus));
+        int nHeight = pStatus ? pStatus->CalcHeight() : 0;
+        RECT rcStatus = {rcClient.left, rcClient.bottom - nHeight, rcClient.right, rcClient.bottom};
+        if (pStatus)
+            pStatus->MoveWindow(rcStatus);
+        rcClient.bottom = rcStatus.top;
+    }
+    HWND hPane = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST);
+    if (hPane)
+        ::MoveWindow(hPane, rcClient.left, rcClient.top, rcClient.right - rcClient.left, rcClient.bottom - rcClient.top,
+                     TRUE);
+}
+
+namespace {
+
+BOOL CALLBACK InitialUpdateChild(HWND hWnd, LPARAM lParam)
+{
+    if (CView* pView = dynamic_cast<CView*>(CWnd::FromHandlePermanent(hWnd)))
+        pView->OnInitialUpdate();
+    return TRUE;
+}
+
+} // namespace
+
+void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
+{
+    if (pDoc)
+        m_pDocument = pDoc;
+    EnumChildWindows(m_hWnd, InitialUpdateChild, 0);
+    UpdateFrameTitle();
+    RecalcLayout();
+    if (bMakeVisible) {
+        ShowWindow(SW_SHOW);
+        UpdateWindow();
+    }
+}
+
+void CFrameWnd::UpdateFrameTitle()
+{
+    if (!(GetStyle() & FWS_ADDTOTITLE) || !m_pDocument || m_pDocument->GetTitle().IsEmpty())
+        return;
+    CString strTitle = m_pDocument->GetTitle();
+    strTitle += " - ";
+    strTitle += AfxExtractSubString(AfxLoadString(m_nIDResource), 0);
+    SetWindowText(strTitle);
+}
+
+BOOL CFrameWnd::OnCmdMsg(UINT nID)
+{
+    if (CWnd::OnCmdMsg(nID))
+        return TRUE;
+    if (m_pDocument && m_pDocument->OnCmdMsg(nID))
+        return TRUE;
+    CWinApp* pApp = AfxGetApp();
+    return pApp && pApp->OnCmdMsg(nID);
+}
+
+void CFrameWnd::PostNcDestroy()
+{
+    CDocument* pDoc = m_pDocument;
+    m_pDocument = NULL;
+    if (pDoc && pDoc->GetDocTemplate())
+        pDoc->GetDocTemplate()->CloseDocument(pDoc);
+    delete this;
+}

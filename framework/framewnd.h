@@ -1,0 +1,45 @@
+#ifndef FRAMEWORK_FRAMEWND_H
+#define FRAMEWORK_FRAMEWND_H
+// A top-level frame: a document's window holding a client window (a view or a
+// splitter, id AFX_IDW_PANE_FIRST) and optionally a status bar (id AFX_IDW_STATUS_BAR)
+// along its bottom. Frames are allocated by the document template and delete
+// themselves, closing their document, when their window is gone.
+#include "framework/afxres.h"
+#include "framework/wnd.h"
+
+class CDocument;
+
+class CFrameWnd : public CWnd {
+    DECLARE_DYNAMIC(CFrameWnd)
+public:
+    // Title, icon and window class from resource nIDResource; pContext goes to
+    // OnCreateClient.
+    virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext);
+    // Lets the views know their document is loaded; shows the frame when bMakeVisible.
+    void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
+    // Places the status bar at the bottom and the client window in the rest.
+    virtual void RecalcLayout();
+    CDocument* GetActiveDocument() const { return m_pDocument; }
+    CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
+
+    BOOL OnCmdMsg(UINT nID) override;
+
+    CDocument* m_pDocument = NULL;
+
+protected:
+    CFrameWnd() = default;
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    int OnCreate(LPCREATESTRUCTA lpCreateStruct) override;
+    void OnSize(UINT nType, int cx, int cy) override;
+    // The client area's windows; the base makes one view of the context's view class.
+    virtual BOOL OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext* pContext);
+    void PostNcDestroy() override;
+
+    UINT m_nIDResource = 0;
+
+private:
+    static const char* FrameClassName(UINT nIDResource);
+    void UpdateFrameTitle();
+};
+
+#endif

@@ -1,0 +1,46 @@
+#include "task/checkversiontask.h"
+
+#include "framework/messagebox.h"
+#include "msg/checkversionmessage.h"
+#include "msg/messages.h"
+#include "task/servicetask.h"
+#include "util/process.h"
+
+CCheckVersionTask::CCheckVersionTask(CString strPath, int nId, HWND hNotifyWnd) : IHttpTask(strPath, nId)
+{
+    m_hNotifyWnd = hNotifyWnd;
+    m_pMessage = new CCheckVersionMessage;
+}
+
+CCheckVersionTask::~CCheckVersionTask() = default;
+
+int CCheckVersionTask::Start()
+{
+    SetCallback(this);
+    return IHttpTask::Start();
+}
+
+// The automatic check at start reports to the main window and stays silent; a check
+// asked for from elsewhere tells the user its outcome.
+void CCheckVersionTask::OnTaskFinished(int nId, std::string strReply)
+{
+    IHttpTask::OnTaskFinished(nId, strReply);
+    CCheckVersionMessage* pMessage = static_cast<CCheckVersionMessage*>(m_pMessage);
+    pMessage->Decode(strReply);
+    bool bFromMainWindow = IsMainWindow(m_hNotifyWnd);
+    if (pMessage->GetHead()->GetErrorCode() != 0) {
+        if (!bFromMainWindow)
+            AfxMessageBox("版本检测失败，请重试！");
+    } else if (pMessage->GetUpdateType() == 1) {
+        ::SendMessage(m_hNotifyWnd, WM_NEW_VERSION, 0, 0);
+    } else if (pMessage->GetUpdateType() == 2) {
+        AfxMessageBox("囧...您的客户端太老，必须升级后才能使用");
+        LaunchUpdater();
+        HANDLE hProcess = OpenProcess(PROCESS_TERMINATE, FALSE, GetCurrentProcessId());
+        TerminateProcess(hProcess, 0);
+        CloseHandle(hProcess);
+    } else if (!bFromMainWindow) {
+        AfxMessageBox("客户端当前版本已经是最新的！");
+    }
+    RemoveFinishedTask(GetKey());
+}

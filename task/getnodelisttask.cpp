@@ -1,0 +1,77 @@
+#include "task/getnodelisttask.h"
+
+#include "framework/trace.h"
+#include "msg/getnodelistmessage.h"
+#include "msg/messages.h"
+#include "task/servicetask.h"
+#include "util/treeops.h"
+#include "velora/mainframe.h"
+
+namespace {
+
+void DeleteNodes(const std::vector<TreeNode*>& nodes)
+{
+    for (TreeNode* pNode : nodes)
+        delete pNode;
+}
+
+// Gives the nodes to the node that carries nParentId in the frame's tree; when there
+// is no such node (or no frame) they are deleted here.
+void AdoptNodes(CMainFrame* pFrame, int nParentId, const std::vector<TreeNode*>& nodes)
+{
+    TreeNode* pParent = pFrame ? FindNodeById(&pFrame->m_rootNode, nParentId) : nullptr;
+    if (pParent)
+        ReplaceChildren(pParent, nodes);
+    else
+        DeleteNodes(nodes);
+    if (pFrame)
+        pFrame->m_rootNode.Dump();
+}
+
+} // namespace
+
+CGetNodeListTask::CGetNodeListTask(CString strPath, int nId, HWND hNotifyWnd) : IHttpTask(strPath, nId)
+{
+    m_hNotifyWnd = hNotifyWnd;
+    m_pMessage = new CGetNodeListMessage;
+}
+
+CGetNodeListTask::~CGetNodeListTask() = default;
+
+int CGetNodeListTask::Start()
+{
+    SetCallback(this);
+    return IHttpTask::Start();
+}
+
+void CGetNodeListTask::OnTaskFinished(int nId, std::string strReply)
+{
+    IHttpTask::OnTaskFinished(nId, strReply);
+    CGetNodeListMessage* pMessage = static_cast<CGetNodeListMessage*>(m_pMessage);
+    pMessage->Decode(strReply);
+    std::vector<TreeNode*> nodes = pMessage->GetNodeList();
+    int nParentId = pMessage->GetParentId();
+    bool bSuccess = pMessage->GetHead()->GetErrorCode() == 0;
+    HWND hNotifyWnd = m_hNotifyWnd;
+
+    if (bSuccess && nId == 3) {
+        if (!OnUiThread([&](CVeloraApp*, CMainFrame* pFrame) {
+                AdoptNodes(pFrame, nParentId, nodes);
+                ::SendMessage(hNotifyWnd, WM_NODE_LIST_READY, 0, 0);
+            }))
+            DeleteNodes(nodes);
+    } else if (bSuccess && nId == 4 && nodes.empty()) {
+        TRACE("get child list size 0 \n");
+    } else if (bSuccess && nId == 4) {
+        if (!OnUiThread([&](CVeloraApp*, CMainFrame* pFrame) {
+                AdoptNodes(pFrame, nParentId, nodes);
+                TreeNode* pParent = pFrame ? FindNodeById(&pFrame->m_rootNode, nParentId) : nullptr;
+                if (pParent)
+                    ::SendMessage(hNotifyWnd, WM_NODE_CHILDREN_READY, 0, reinterpret_cast<LPARAM>(pParent));
+            }))
+            DeleteNodes(nodes);
+    } else {
+        DeleteNodes(nodes);
+    }
+    RemoveFinishedTask(GetKey());
+}

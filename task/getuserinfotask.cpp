@@ -1,0 +1,49 @@
+#include "task/getuserinfotask.h"
+
+#include "msg/getuserinfomessage.h"
+#include "msg/messages.h"
+#include "model/userprofile.h"
+#include "task/servicetask.h"
+
+CGetUserInfoTask::CGetUserInfoTask(CString strPath, int nId, HWND hNotifyWnd) : IHttpTask(strPath, nId)
+{
+    m_hNotifyWnd = hNotifyWnd;
+    m_pMessage = new CGetUserInfoMessage;
+}
+
+CGetUserInfoTask::~CGetUserInfoTask() = default;
+
+int CGetUserInfoTask::Start()
+{
+    SetCallback(this);
+    return IHttpTask::Start();
+}
+
+// The receiver owns the profile; when its window is gone the profile is freed here.
+void CGetUserInfoTask::OnTaskFinished(int nId, std::string strReply)
+{
+    IHttpTask::OnTaskFinished(nId, strReply);
+    CGetUserInfoMessage* pMessage = static_cast<CGetUserInfoMessage*>(m_pMessage);
+    pMessage->Decode(strReply);
+    if (pMessage->GetHead()->GetErrorCode() == 0) {
+        CUserProfile* pProfile = new CUserProfile;
+        pProfile->SetNickname(pMessage->GetNickname());
+        pProfile->SetCityName(pMessage->GetCityName());
+        pProfile->SetFollowingCount(pMessage->GetFollowingCount());
+        pProfile->SetFansCount(pMessage->GetFansCount());
+        pProfile->SetRoadBookCount(pMessage->GetRoadBookCount());
+        pProfile->SetMicroBookCount(pMessage->GetMicroBookCount());
+        pProfile->SetTravelNoteCount(pMessage->GetTravelNoteCount());
+        HWND hNotifyWnd = m_hNotifyWnd;
+        bool bDelivered = false;
+        OnUiThread([&](CVeloraApp*, CMainFrame*) {
+            if (!IsWindow(hNotifyWnd))
+                return;
+            bDelivered = true;
+            ::SendMessage(hNotifyWnd, WM_USERINFO_READY, 0, reinterpret_cast<LPARAM>(pProfile));
+        });
+        if (!bDelivered)
+            delete pProfile;
+    }
+    RemoveFinishedTask(GetKey());
+}

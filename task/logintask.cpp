@@ -1,0 +1,63 @@
+#include "task/logintask.h"
+
+#include "framework/messagebox.h"
+#include "framework/trace.h"
+#include "msg/loginmessage.h"
+#include "msg/messages.h"
+#include "task/servicetask.h"
+#include "velora/mainframe.h"
+#include "velora/veloraapp.h"
+
+namespace {
+// Shorter avatar texts are placeholders, not images.
+const size_t kMinHeadImageLength = 50;
+} // namespace
+
+CLoginTask::CLoginTask(CString strPath, int nId, HWND hNotifyWnd) : IHttpTask(strPath, nId)
+{
+    m_hNotifyWnd = hNotifyWnd;
+    m_pMessage = new CLoginMessage;
+}
+
+CLoginTask::~CLoginTask() = default;
+
+int CLoginTask::Start()
+{
+    SetCallback(this);
+    return IHttpTask::Start();
+}
+
+// The session data and the frame's account texts change on the UI thread, in the same
+// hop that notifies, so nothing on the UI thread sees them half-written.
+void CLoginTask::OnTaskFinished(int nId, std::string strReply)
+{
+    IHttpTask::OnTaskFinished(nId, strReply);
+    CLoginMessage* pMessage = static_cast<CLoginMessage*>(m_pMessage);
+    pMessage->Decode(strReply);
+    bool bSuccess = pMessage->GetHead()->GetErrorCode() == 0;
+    bool bAccount = bSuccess && (nId == 0 || nId == 1);
+    if (bAccount && nId == 0)
+        TRACE("LoginTask > login successfully ...\n");
+
+    if (pMessage->HasSessionData() || bAccount) {
+        HWND hNotifyWnd = m_hNotifyWnd;
+        OnUiThread([&](CVeloraApp* pApp, CMainFrame* pFrame) {
+            if (pApp && pMessage->HasSessionData()) {
+                pApp->m_strSessionCode = CString(pMessage->GetSessionCode());
+                pApp->m_nUserId = pMessage->GetLoginType();
+            }
+            if (!bAccount)
+                return;
+            if (pFrame && pMessage->GetHeadImage().size() > kMinHeadImageLength)
+                pFrame->m_strHeadImage = pMessage->GetHeadImage();
+            if (pApp)
+                pApp->m_strSessionCode = CString(pMessage->GetSessionCode());
+            if (pFrame)
+                pFrame->m_strNickname = CString(pMessage->GetNickname());
+            ::SendMessage(hNotifyWnd, nId == 0 ? WM_LOGIN_OK : WM_BIND_OK, 0, 0);
+        });
+    }
+    if (nId == 1 && !bSuccess)
+        AfxMessageBox("绑定失败！");
+    RemoveFinishedTask(GetKey());
+}

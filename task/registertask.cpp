@@ -1,0 +1,34 @@
+#include "task/registertask.h"
+
+#include "framework/messagebox.h"
+#include "msg/commonsmessage.h"
+#include "msg/messages.h"
+#include "task/servicetask.h"
+
+CRegisterTask::CRegisterTask(CString strPath, int nId, HWND hNotifyWnd) : IHttpTask(strPath, nId)
+{
+    m_hNotifyWnd = hNotifyWnd;
+    m_pMessage = new CCommonsMessage;
+}
+
+CRegisterTask::~CRegisterTask() = default;
+
+int CRegisterTask::Start()
+{
+    SetCallback(this);
+    return IHttpTask::Start();
+}
+
+void CRegisterTask::OnTaskFinished(int nId, std::string strReply)
+{
+    IHttpTask::OnTaskFinished(nId, strReply);
+    m_pMessage->Decode(strReply);
+    if (nId == 2) {
+        CMsgHead* pHead = m_pMessage->GetHead();
+        if (pHead->GetErrorCode() == 0)
+            ::SendMessage(m_hNotifyWnd, WM_REGISTER_OK, 0, 0);
+        else
+            AfxMessageBox(CString("注册失败:") + pHead->GetError().c_str());
+    }
+    RemoveFinishedTask(GetKey());
+}

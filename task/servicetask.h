@@ -1,0 +1,24 @@
+#ifndef TASK_SERVICETASK_H
+#define TASK_SERVICETASK_H
+
+// What the service tasks share: the running client's objects they change, reached
+// only on the UI thread.
+
+#include <functional>
+#include <windows.h>
+
+class CMainFrame;
+class CVeloraApp;
+
+// Runs fn on the UI thread with the application object and its main frame (NULL when
+// there is none), and waits for it. FALSE when the UI thread no longer takes calls:
+// fn did not run and the caller frees what it would have handed over.
+BOOL OnUiThread(const std::function<void(CVeloraApp* pApp, CMainFrame* pFrame)>& fn);
+
+// The last act of every task: the registry deletes it.
+void RemoveFinishedTask(long nKey);
+
+// True when hNotifyWnd is the application's main window.
+bool IsMainWindow(HWND hNotifyWnd);
+
+#endif

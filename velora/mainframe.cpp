@@ -1,0 +1,180 @@
+#include "velora/mainframe.h"
+
+#include "framework/afxres.h"
+#include "framework/resources.h"
+#include "framework/trace.h"
+#include "msg/messages.h"
+#include "util/activedoc.h"
+#include "util/paths.h"
+#include "util/treeops.h"
+#include "velora/captionpainter.h"
+#include "velora/leftcontainer.h"
+#include "velora/resource.h"
+#include "velora/veloraapp.h"
+#include "velora/velorabrowser.h"
+#include "velora/veloradoc.h"
+
+#include <shellapi.h>
+
+IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
+
+NOTIFYICONDATAA g_trayIconData;
+
+namespace {
+const int kFrameWidth = 920;
+const int kFrameHeight = 680;
+const UINT kStatusIndicators[] = {0, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+} // namespace
+
+CMainFrame::CMainFrame()
+{
+    m_rootNode.SetNodeId(0);
+    Gdiplus::GdiplusStartup(&m_gdiplusToken, &m_gdiplusStartupInput, NULL);
+}
+
+CMainFrame::~CMainFrame()
+{
+}
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    if (!CFrameWnd::PreCreateWindow(cs))
+        return FALSE;
+    cs.style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    cs.style &= ~(WS_BORDER | WS_SYSMENU | FWS_ADDTOTITLE);
+    cs.dwExStyle &= ~WS_EX_CLIENTEDGE;
+    cs.hMenu = NULL;
+    cs.cx = kFrameWidth;
+    cs.cy = kFrameHeight;
+    cs.x = GetSystemMetrics(SM_CXSCREEN) / 2 - kFrameWidth / 2;
+    cs.y = GetSystemMetrics(SM_CYSCREEN) / 2 - kFrameHeight / 2;
+    return TRUE;
+}
+
+int CMainFrame::OnCreate(LPCREATESTRUCTA lpCreateStruct)
+{
+    if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (!m_wndStatusBar.Create(this, 0x50008200, AFX_IDW_STATUS_BAR) ||
+        !m_wndStatusBar.SetIndicators(kStatusIndicators, 4)) {
+        TRACE("未能创建状态栏\n");
+        return -1;
+    }
+
+    ZeroMemory(&g_trayIconData, sizeof(g_trayIconData));
+    g_trayIconData.cbSize = sizeof(NOTIFYICONDATAA);
+    g_trayIconData.hWnd = m_hWnd;
+    g_trayIconData.uID = IDR_MAINFRAME;
+    g_trayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    g_trayIconData.uCallbackMessage = WM_TRAY_NOTIFY;
+    g_trayIconData.hIcon = AfxLoadIcon(IDR_MAINFRAME);
+    lstrcpynA(g_trayIconData.szTip, AfxLoadString(IDS_TRAY_TIP), sizeof(g_trayIconData.szTip));
+    Shell_NotifyIconA(NIM_ADD, &g_trayIconData);
+
+    ModifyStyleEx(WS_EX_CLIENTEDGE, 0, SWP_FRAMECHANGED);
+    return 0;
+}
+
+BOOL CMainFrame::OnCreateClient(LPCREATESTRUCTA, CCreateContext* pContext)
+{
+    if (!m_wndSplitter.CreateStatic(this, 1, 2, WS_CHILD | WS_VISIBLE, AFX_IDW_PANE_FIRST)) {
+        TRACE("splitter not created\n");
+        return TRUE;
+    }
+    if (!m_wndSplitter.CreateView(0, 0, RUNTIME_CLASS(CLeftContainer), SIZE{170, 0}, pContext))
+        TRACE("left pane not created\n");
+    if (!m_wndSplitter.CreateView(0, 1, RUNTIME_CLASS(CVeloraBrowser), SIZE{0, 0}, pContext))
+        TRACE("browser pane not created\n");
+    return TRUE;
+}
+
+// The nodes' icons are GDI+ images: they go before GDI+ does.
+void CMainFrame::OnDestroy()
+{
+    CFrameWnd::OnDestroy();
+    Shell_NotifyIconA(NIM_DELETE, &g_trayIconData);
+    ReplaceChildren(&m_rootNode, std::vector<TreeNode*>());
+    Gdiplus::GdiplusShutdown(m_gdiplusToken);
+}
+
+LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_NODE_CHILDREN_READY:
+        return OnNodeListLoaded(lParam);
+    case WM_NODE_TREE_READY:
+        return OnNodeInfoWithAllChildLoaded(lParam);
+    case WM_NODE_LIST_READY:
+        return OnRootNodesLoaded();
+    case WM_LOGIN_OK:
+        return OnLoginStateChanged();
+    case WM_NEW_VERSION:
+        return OnCheckVersionResult();
+    }
+    return CFrameWnd::WindowProc(message, wParam, lParam);
+}
+
+// The system never paints this frame's non-client area: every message that would
+// reach default painting repaints the caption instead.
+LRESULT CMainFrame::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_MOVE:
+    case WM_NOTIFY:
+    case WM_NCPAINT:
+    case WM_NCACTIVATE: {
+        HDC hDC = GetWindowDC(m_hWnd);
+        if (hDC) {
+            DrawNonClient(hDC);
+            ReleaseDC(m_hWnd, hDC);
+        }
+        return 1;
+    }
+    }
+    return CFrameWnd::DefWindowProc(message, wParam, lParam);
+}
+
+void CMainFrame::DrawNonClient(HDC hDC)
+{
+    DrawCaption(this, hDC, 4);
+    if (!m_bStarted) {
+        m_bStarted = TRUE;
+        LoadConfigAndStart();
+    }
+}
+
+void CMainFrame::LoadConfigAndStart()
+{
+    CVeloraApp* pApp = GetVeloraApp();
+    CString strExeDir = GetExeDirectory();
+    CString strDataDir = strExeDir + "data\\";
+    m_strConfigPath = strDataDir + "config.vr";
+    TRACE("====================\n%s\n====================\n", GetModulePath().GetString());
+
+    if (!IsDirectoryExist(strDataDir)) {
+        if (CreateDir(strDataDir)) {
+            CreateEmptyFile(m_strConfigPath);
+            pApp->OpenConfigFile(m_strConfigPath);
+        }
+        return;
+    }
+    if (!IsFileExist(m_strConfigPath)) {
+        CreateEmptyFile(m_strConfigPath);
+        pApp->OpenConfigFile(m_strConfigPath);
+        return;
+    }
+    TRACE("%s\n", m_strConfigPath.GetString());
+    pApp->OpenConfigFile(m_strConfigPath);
+    CVeloraDoc* pDoc = dynamic_cast<CVeloraDoc*>(GetActiveDoc());
+    CString strUserName, strPassword;
+    if (pDoc) {
+        strUserName = pDoc->GetUserInfo()->GetUserName();
+        strPassword = pDoc->GetUserInfo()->GetPassword();
+    }
+    TRACE("===========> %s\n", strUserName.GetString());
+    TRACE("===========> %s\n", strPassword.GetString());
+    CheckVersion();
+    RequestNodeList(3, 0);
+    if (!strUserName.IsEmpty())
+        AutoLogin(strUserName, strPassword);
+}

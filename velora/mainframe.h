@@ -1,0 +1,79 @@
+#ifndef VELORA_MAINFRAME_H
+#define VELORA_MAINFRAME_H
+
+// Velora's main window: 920 x 680, no system caption or menu; the program paints the
+// top of the non-client area itself. The client area is a fixed splitter (tree on the
+// left, browser on the right) above the status bar. It owns the tray icon and the root
+// of the category tree, and runs the start-up sequence on its first caption paint.
+
+#include "framework/cstring.h"
+#include "framework/dyncreate.h"
+#include "framework/framewnd.h"
+#include "framework/splitterwnd.h"
+#include "framework/statusbar.h"
+#include "model/treenode.h"
+
+#include <windows.h>
+#include <gdiplus.h>
+#include <string>
+
+class CMainFrame : public CFrameWnd {
+    DECLARE_DYNCREATE(CMainFrame)
+
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // Paints the caption and, the first time, runs the start-up sequence.
+    void DrawNonClient(HDC hDC);
+    void LoadConfigAndStart();
+
+    // Service requests on the frame's own behalf; results come back as messages.
+    void AutoLogin(CString strUserName, CString strPassword);
+    void RequestNodeInfoWithAllChild(int nTaskId, int nNodeId);
+    void RequestNodeList(int nTaskId, int nParentId);
+    void CheckVersion();
+
+    int m_nSelectedMenu = 4;
+    CSplitterWnd m_wndSplitter;
+    RECT m_rcUserHead = {15, 8, 95, 85};
+    RECT m_rcBookPlaza = {115, 4, 195, 84};
+    RECT m_rcJourneyCapture = {200, 4, 285, 84};
+    RECT m_rcMid = {290, 4, 370, 84};
+    RECT m_rcSetting = {375, 4, 455, 84};
+    RECT m_rcLogo = {};
+    RECT m_rcClose = {}, m_rcMax = {}, m_rcMin = {};
+    BOOL m_bMouseTracking = FALSE;
+    BOOL m_bStarted = FALSE;
+    // Written on the UI thread only (the login task hands its values over).
+    std::string m_strHeadImage;
+    TreeNode m_rootNode;
+    CString m_strConfigPath;
+    CString m_strNickname;
+    Gdiplus::GdiplusStartupInput m_gdiplusStartupInput;
+    ULONG_PTR m_gdiplusToken = 0;
+    CStatusBar m_wndStatusBar;
+
+protected:
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    int OnCreate(LPCREATESTRUCTA lpCreateStruct) override;
+    BOOL OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext* pContext) override;
+    void OnDestroy() override;
+
+private:
+    LRESULT OnNodeListLoaded(LPARAM lParam);
+    LRESULT OnNodeInfoWithAllChildLoaded(LPARAM lParam);
+    LRESULT OnRootNodesLoaded();
+    LRESULT OnLoginStateChanged();
+    LRESULT OnCheckVersionResult();
+    void ShowNodeTree(TreeNode* pNode);
+};
+
+// The process's one tray icon record: filled by the frame's creation, used again to
+// remove the icon.
+extern NOTIFYICONDATAA g_trayIconData;
+
+#endif

@@ -1,0 +1,120 @@
+// The main frame's service requests and the handlers of their results.
+
+#include "velora/mainframe.h"
+
+#include "framework/trace.h"
+#include "task/checkversiontask.h"
+#include "task/getnodeinfowithallchildtask.h"
+#include "task/getnodelisttask.h"
+#include "task/logintask.h"
+#include "util/codepage.h"
+#include "util/fileversion.h"
+#include "util/process.h"
+#include "velora/captionpainter.h"
+#include "velora/leftcontainer.h"
+#include "velora/veloraapp.h"
+
+namespace {
+
+CString Trimmed(const CString& strText)
+{
+    std::string text = strText.Str();
+    const char* pszBlanks = " \t\r\n";
+    size_t first = text.find_first_not_of(pszBlanks);
+    if (first == std::string::npos)
+        return CString();
+    size_t last = text.find_last_not_of(pszBlanks);
+    return CString(text.substr(first, last - first + 1));
+}
+
+CString Decimal(int nValue)
+{
+    CString strText;
+    strText.Format("%d", nValue);
+    return strText;
+}
+
+} // namespace
+
+void CMainFrame::AutoLogin(CString strUserName, CString strPassword)
+{
+    AnsiToUtf8(strUserName);
+    AnsiToUtf8(strPassword);
+    CLoginTask* pTask = new CLoginTask("/client/login/", 0, m_hWnd);
+    pTask->AddParam("user", Trimmed(strUserName));
+    pTask->AddParam("pass", Trimmed(strPassword));
+    GetVeloraApp()->ExecuteTask(pTask);
+}
+
+void CMainFrame::RequestNodeInfoWithAllChild(int nTaskId, int nNodeId)
+{
+    CGetNodeInfoWithAllChildTask* pTask =
+        new CGetNodeInfoWithAllChildTask("/client/tree/getchildnoebyrootnode.aspx", nTaskId, m_hWnd);
+    pTask->AddParam("nodeid", Decimal(nNodeId));
+    GetVeloraApp()->ExecuteTask(pTask);
+}
+
+void CMainFrame::RequestNodeList(int nTaskId, int nParentId)
+{
+    CGetNodeListTask* pTask = new CGetNodeListTask("/client/Tree/getchildnode.aspx", nTaskId, m_hWnd);
+    pTask->AddParam("pid", Decimal(nParentId));
+    GetVeloraApp()->ExecuteTask(pTask);
+}
+
+void CMainFrame::CheckVersion()
+{
+    CCheckVersionTask* pTask = new CCheckVersionTask("/client/update/", 5, m_hWnd);
+    pTask->AddParam("mobmodel", "pc");
+    pTask->AddParam("mobverno", "pc");
+    pTask->AddParam("clienttype", "5");
+    pTask->AddParam("clientverno", GetFileVersion(NULL));
+    pTask->AddParam("info", "pc");
+    GetVeloraApp()->ExecuteTask(pTask);
+}
+
+void CMainFrame::ShowNodeTree(TreeNode* pNode)
+{
+    TRACE("nevigate to %s : %s\n\n", pNode->GetNodeName().c_str(), pNode->GetNodeUrl().c_str());
+    CLeftContainer* pLeft = dynamic_cast<CLeftContainer*>(m_wndSplitter.GetPane(0, 0));
+    if (pLeft)
+        pLeft->LoadTree(pNode);
+}
+
+LRESULT CMainFrame::OnNodeListLoaded(LPARAM lParam)
+{
+    TRACE("receive get node list message ...\n");
+    ShowNodeTree(reinterpret_cast<TreeNode*>(lParam));
+    return 0;
+}
+
+LRESULT CMainFrame::OnNodeInfoWithAllChildLoaded(LPARAM lParam)
+{
+    ShowNodeTree(reinterpret_cast<TreeNode*>(lParam));
+    return 0;
+}
+
+LRESULT CMainFrame::OnRootNodesLoaded()
+{
+    std::vector<TreeNode*>& children = m_rootNode.GetChildren();
+    if (!children.empty() && children[0]->GetIsLeaf() == 0)
+        RequestNodeInfoWithAllChild(4, children[0]->GetNodeId());
+    return 0;
+}
+
+LRESULT CMainFrame::OnLoginStateChanged()
+{
+    HDC hDC = GetWindowDC(m_hWnd);
+    if (hDC) {
+        DrawCaption(this, hDC, 4);
+        ReleaseDC(m_hWnd, hDC);
+    }
+    return 0;
+}
+
+LRESULT CMainFrame::OnCheckVersionResult()
+{
+    if (MessageBoxA(m_hWnd, "检测到新的更新版本，现在需要更新吗？", "维罗路书", MB_OKCANCEL | MB_ICONINFORMATION) ==
+        IDOK)
+        LaunchUpdater();
+    return 0;
+}

@@ -1,0 +1,7 @@
+#include "velora/velorabrowser.h"
+
+IMPLEMENT_DYNCREATE(CVeloraBrowser, CView)
+
+void CVeloraBrowser::OnDraw(HDC)
+{
+}
