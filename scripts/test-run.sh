@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts and stops what a test run needs around the Windows programs: an X server
 # (Xvfb), a fresh Wine prefix set up for the tests, and the service stand-in.
-# Usage: test-run.sh start RUN_DIR PORT ARCH | stop RUN_DIR
+# Usage: test-run.sh start RUN_DIR PORT ARCH [SAMPLE_TREE.json] | stop RUN_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 action=$1
@@ -38,12 +38,14 @@ make_prefix() {
 
 start_standin() {
   local port=$1
+  local sample=()
+  [ -n "${2:-}" ] && sample=(--sample "$2")
   rm -f "$run_dir/standin.port"
   # Downloads always go to port 80: each run serves it on its own loopback address,
   # 127.0.<port/256>.<port%256>, so parallel runs do not collide.
   python3 "$here/../tests/service/standin.py" --port "$port" --files "$run_dir/standin-files" \
     --download-port 80 --download-host "127.0.$((port / 256)).$((port % 256))" \
-    --port-file "$run_dir/standin.port" >"$run_dir/standin.log" 2>&1 &
+    --port-file "$run_dir/standin.port" "${sample[@]}" >"$run_dir/standin.log" 2>&1 &
   echo $! >"$run_dir/standin.pid"
   for _ in $(seq 100); do [ -s "$run_dir/standin.port" ] && return 0; sleep 0.1; done
   echo "test-run: the service stand-in did not start (port $port)" >&2
@@ -67,7 +69,7 @@ start)
   echo "${4:-i686}" >"$run_dir/arch"
   start_xvfb
   make_prefix
-  start_standin "$port"
+  start_standin "$port" "${5:-}"
   ;;
 stop)
   if [ -d "$run_dir/wineprefix" ] && [ -f "$run_dir/display" ]; then
