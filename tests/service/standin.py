@@ -78,7 +78,6 @@ class State:
         self.lock = threading.Lock()
         self.queued = {}
         self.received = {}
-        self.sequence = 0
         self.files_dir = files_dir
         self.sample = sample
 
@@ -89,8 +88,6 @@ class State:
 
     def record(self, request):
         with self.lock:
-            self.sequence += 1
-            request["seq"] = self.sequence
             self.received.setdefault(request["path"], []).append(request)
 
     def next_reply(self, path):

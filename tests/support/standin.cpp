@@ -155,7 +155,6 @@ std::vector<CReceivedRequest> Requests(const std::string& path)
         for (const Json::Value& header : item["headers"])
             request.headers.emplace_back(header[0].asString(), header[1].asString());
         request.body = FromHex(item["body_hex"].asString());
-        request.sequence = item["seq"].asInt();
         requests.push_back(request);
     }
     return requests;

@@ -14,7 +14,6 @@ struct CReceivedRequest {
     std::string query;
     std::vector<std::pair<std::string, std::string>> headers;
     std::string body;
-    int sequence = 0; // order of arrival among all requests since the last reset
 
     int CountHeader(const std::string& name) const;
     std::string Header(const std::string& name) const;
