@@ -243,3 +243,44 @@ TEST_F(VeloraStartup, TopLevelListAsksForTheFirstCategorysSubtree)
     EXPECT_EQ("nodeid=12&", tree[0].body);
     Close(app, hFrame);
 }
+
+namespace {
+// Wine shows tray icons as windows of its X11 driver's tray.
+int CountTrayIcons()
+{
+    int nCount = 0;
+    EnumWindows(
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            EnumChildWindows(
+                hWnd,
+                [](HWND hChild, LPARAM lCount) -> BOOL {
+                    char szClass[64] = "";
+                    GetClassNameA(hChild, szClass, sizeof(szClass));
+                    if (strcmp(szClass, "__winex11_tray_icon") == 0)
+                        ++*reinterpret_cast<int*>(lCount);
+                    return TRUE;
+                },
+                lParam);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&nCount));
+    return nCount;
+}
+} // namespace
+
+TEST_F(VeloraStartup, TrayIconIsAddedAndRemoved)
+{
+    int nBefore = CountTrayIcons();
+    CAppDriver app(WinePath(VELORA_EXE));
+    HWND hFrame = StartAndWaitForFrame(app);
+    ASSERT_NE(nullptr, hFrame);
+    DWORD dwStart = GetTickCount();
+    while (CountTrayIcons() == nBefore && GetTickCount() - dwStart < 10000)
+        Sleep(100);
+    EXPECT_EQ(nBefore + 1, CountTrayIcons());
+    Close(app, hFrame);
+    dwStart = GetTickCount();
+    while (CountTrayIcons() != nBefore && GetTickCount() - dwStart < 10000)
+        Sleep(100);
+    EXPECT_EQ(nBefore, CountTrayIcons());
+}

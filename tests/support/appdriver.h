@@ -27,6 +27,7 @@ public:
 
     bool Start(const std::string& strArguments = std::string());
     DWORD ProcessId() const { return m_pi.dwProcessId; }
+    HANDLE Process() const { return m_pi.hProcess; }
     // A visible or hidden top-level window of the program; NULL on time-out.
     HWND WaitForWindow(const char* pszTitle, const char* pszClass, DWORD dwTimeoutMs) const;
     // True when the program ended in time; its exit code in dwExitCode.
