@@ -1,31 +1,16 @@
 #include "task/checkversiontask.h"
 
 #include "framework/messagebox.h"
-#include "msg/checkversionmessage.h"
 #include "msg/messages.h"
 #include "task/servicetask.h"
 #include "util/process.h"
-
-CCheckVersionTask::CCheckVersionTask(CString strPath, int nId, HWND hNotifyWnd) : IHttpTask(strPath, nId)
-{
-    m_hNotifyWnd = hNotifyWnd;
-    m_pMessage = new CCheckVersionMessage;
-}
-
-CCheckVersionTask::~CCheckVersionTask() = default;
-
-int CCheckVersionTask::Start()
-{
-    SetCallback(this);
-    return IHttpTask::Start();
-}
 
 // The automatic check at start reports to the main window and stays silent; a check
 // asked for from elsewhere tells the user its outcome.
 void CCheckVersionTask::OnTaskFinished(int nId, std::string strReply)
 {
     IHttpTask::OnTaskFinished(nId, strReply);
-    CCheckVersionMessage* pMessage = static_cast<CCheckVersionMessage*>(m_pMessage);
+    CCheckVersionMessage* pMessage = Message();
     pMessage->Decode(strReply);
     bool bFromMainWindow = IsMainWindow(m_hNotifyWnd);
     if (pMessage->GetHead()->GetErrorCode() != 0) {

@@ -1,14 +1,13 @@
 #ifndef TASK_CHECKVERSIONTASK_H
 #define TASK_CHECKVERSIONTASK_H
 
-#include "task/ihttptask.h"
+#include "msg/checkversionmessage.h"
+#include "task/servicetask.h"
 
 // Asks whether a newer client exists; may start the updater.
-class CCheckVersionTask : public IHttpTask {
+class CCheckVersionTask : public CServiceTask<CCheckVersionMessage> {
 public:
-    CCheckVersionTask(CString strPath, int nId, HWND hNotifyWnd);
-    ~CCheckVersionTask() override;
-    int Start() override;
+    using CServiceTask::CServiceTask;
     void OnTaskFinished(int nId, std::string strReply) override;
 };
 

@@ -1,32 +1,16 @@
 #include "task/getnodeinfowithallchildtask.h"
 
 #include "framework/trace.h"
-#include "msg/getnodeinfowithallchildmessage.h"
 #include "msg/messages.h"
 #include "task/servicetask.h"
 #include "util/treeops.h"
 #include "velora/mainframe.h"
 
-CGetNodeInfoWithAllChildTask::CGetNodeInfoWithAllChildTask(CString strPath, int nId, HWND hNotifyWnd)
-    : IHttpTask(strPath, nId)
-{
-    m_hNotifyWnd = hNotifyWnd;
-    m_pMessage = new CGetNodeInfoWithAllChildMessage;
-}
-
-CGetNodeInfoWithAllChildTask::~CGetNodeInfoWithAllChildTask() = default;
-
-int CGetNodeInfoWithAllChildTask::Start()
-{
-    SetCallback(this);
-    return IHttpTask::Start();
-}
-
 // A root the frame's tree does not take is deleted here, with its subtree.
 void CGetNodeInfoWithAllChildTask::OnTaskFinished(int nId, std::string strReply)
 {
     IHttpTask::OnTaskFinished(nId, strReply);
-    CGetNodeInfoWithAllChildMessage* pMessage = static_cast<CGetNodeInfoWithAllChildMessage*>(m_pMessage);
+    CGetNodeInfoWithAllChildMessage* pMessage = Message();
     pMessage->Decode(strReply);
     TreeNode* pRoot = pMessage->GetRoot();
     if (pRoot && pMessage->GetHead()->GetErrorCode() == 0 && pRoot->GetChildren().empty()) {

@@ -1,15 +1,14 @@
 #ifndef TASK_GETNODEINFOWITHALLCHILDTASK_H
 #define TASK_GETNODEINFOWITHALLCHILDTASK_H
 
-#include "task/ihttptask.h"
+#include "msg/getnodeinfowithallchildmessage.h"
+#include "task/servicetask.h"
 
 // Loads one category with all its descendants and grafts it into the main frame's
 // node tree.
-class CGetNodeInfoWithAllChildTask : public IHttpTask {
+class CGetNodeInfoWithAllChildTask : public CServiceTask<CGetNodeInfoWithAllChildMessage> {
 public:
-    CGetNodeInfoWithAllChildTask(CString strPath, int nId, HWND hNotifyWnd);
-    ~CGetNodeInfoWithAllChildTask() override;
-    int Start() override;
+    using CServiceTask::CServiceTask;
     void OnTaskFinished(int nId, std::string strReply) override;
 };
 

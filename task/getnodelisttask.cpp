@@ -1,7 +1,6 @@
 #include "task/getnodelisttask.h"
 
 #include "framework/trace.h"
-#include "msg/getnodelistmessage.h"
 #include "msg/messages.h"
 #include "task/servicetask.h"
 #include "util/treeops.h"
@@ -30,24 +29,10 @@ void AdoptNodes(CMainFrame* pFrame, int nParentId, const std::vector<TreeNode*>&
 
 } // namespace
 
-CGetNodeListTask::CGetNodeListTask(CString strPath, int nId, HWND hNotifyWnd) : IHttpTask(strPath, nId)
-{
-    m_hNotifyWnd = hNotifyWnd;
-    m_pMessage = new CGetNodeListMessage;
-}
-
-CGetNodeListTask::~CGetNodeListTask() = default;
-
-int CGetNodeListTask::Start()
-{
-    SetCallback(this);
-    return IHttpTask::Start();
-}
-
 void CGetNodeListTask::OnTaskFinished(int nId, std::string strReply)
 {
     IHttpTask::OnTaskFinished(nId, strReply);
-    CGetNodeListMessage* pMessage = static_cast<CGetNodeListMessage*>(m_pMessage);
+    CGetNodeListMessage* pMessage = Message();
     pMessage->Decode(strReply);
     std::vector<TreeNode*> nodes = pMessage->GetNodeList();
     int nParentId = pMessage->GetParentId();

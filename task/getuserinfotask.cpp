@@ -1,29 +1,14 @@
 #include "task/getuserinfotask.h"
 
-#include "msg/getuserinfomessage.h"
 #include "msg/messages.h"
 #include "model/userprofile.h"
 #include "task/servicetask.h"
-
-CGetUserInfoTask::CGetUserInfoTask(CString strPath, int nId, HWND hNotifyWnd) : IHttpTask(strPath, nId)
-{
-    m_hNotifyWnd = hNotifyWnd;
-    m_pMessage = new CGetUserInfoMessage;
-}
-
-CGetUserInfoTask::~CGetUserInfoTask() = default;
-
-int CGetUserInfoTask::Start()
-{
-    SetCallback(this);
-    return IHttpTask::Start();
-}
 
 // The receiver owns the profile; when its window is gone the profile is freed here.
 void CGetUserInfoTask::OnTaskFinished(int nId, std::string strReply)
 {
     IHttpTask::OnTaskFinished(nId, strReply);
-    CGetUserInfoMessage* pMessage = static_cast<CGetUserInfoMessage*>(m_pMessage);
+    CGetUserInfoMessage* pMessage = Message();
     pMessage->Decode(strReply);
     if (pMessage->GetHead()->GetErrorCode() == 0) {
         CUserProfile* pProfile = new CUserProfile;

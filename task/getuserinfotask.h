@@ -1,14 +1,13 @@
 #ifndef TASK_GETUSERINFOTASK_H
 #define TASK_GETUSERINFOTASK_H
 
-#include "task/ihttptask.h"
+#include "msg/getuserinfomessage.h"
+#include "task/servicetask.h"
 
 // Fetches the logged-in member's profile for the user-information panel.
-class CGetUserInfoTask : public IHttpTask {
+class CGetUserInfoTask : public CServiceTask<CGetUserInfoMessage> {
 public:
-    CGetUserInfoTask(CString strPath, int nId, HWND hNotifyWnd);
-    ~CGetUserInfoTask() override;
-    int Start() override;
+    using CServiceTask::CServiceTask;
     void OnTaskFinished(int nId, std::string strReply) override;
 };
 

@@ -2,7 +2,6 @@
 
 #include "framework/messagebox.h"
 #include "framework/trace.h"
-#include "msg/loginmessage.h"
 #include "msg/messages.h"
 #include "task/servicetask.h"
 #include "velora/mainframe.h"
@@ -13,26 +12,12 @@ namespace {
 const size_t kMinHeadImageLength = 50;
 } // namespace
 
-CLoginTask::CLoginTask(CString strPath, int nId, HWND hNotifyWnd) : IHttpTask(strPath, nId)
-{
-    m_hNotifyWnd = hNotifyWnd;
-    m_pMessage = new CLoginMessage;
-}
-
-CLoginTask::~CLoginTask() = default;
-
-int CLoginTask::Start()
-{
-    SetCallback(this);
-    return IHttpTask::Start();
-}
-
 // The session data and the frame's account texts change on the UI thread, in the same
 // hop that notifies, so nothing on the UI thread sees them half-written.
 void CLoginTask::OnTaskFinished(int nId, std::string strReply)
 {
     IHttpTask::OnTaskFinished(nId, strReply);
-    CLoginMessage* pMessage = static_cast<CLoginMessage*>(m_pMessage);
+    CLoginMessage* pMessage = Message();
     pMessage->Decode(strReply);
     bool bSuccess = pMessage->GetHead()->GetErrorCode() == 0;
     bool bAccount = bSuccess && (nId == 0 || nId == 1);

@@ -1,14 +1,13 @@
 #ifndef TASK_LOGINTASK_H
 #define TASK_LOGINTASK_H
 
-#include "task/ihttptask.h"
+#include "msg/loginmessage.h"
+#include "task/servicetask.h"
 
 // Logs in (id 0) or binds an account (id 1).
-class CLoginTask : public IHttpTask {
+class CLoginTask : public CServiceTask<CLoginMessage> {
 public:
-    CLoginTask(CString strPath, int nId, HWND hNotifyWnd);
-    ~CLoginTask() override;
-    int Start() override;
+    using CServiceTask::CServiceTask;
     void OnTaskFinished(int nId, std::string strReply) override;
 };
 

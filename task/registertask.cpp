@@ -1,23 +1,8 @@
 #include "task/registertask.h"
 
 #include "framework/messagebox.h"
-#include "msg/commonsmessage.h"
 #include "msg/messages.h"
 #include "task/servicetask.h"
-
-CRegisterTask::CRegisterTask(CString strPath, int nId, HWND hNotifyWnd) : IHttpTask(strPath, nId)
-{
-    m_hNotifyWnd = hNotifyWnd;
-    m_pMessage = new CCommonsMessage;
-}
-
-CRegisterTask::~CRegisterTask() = default;
-
-int CRegisterTask::Start()
-{
-    SetCallback(this);
-    return IHttpTask::Start();
-}
 
 void CRegisterTask::OnTaskFinished(int nId, std::string strReply)
 {

@@ -1,14 +1,13 @@
 #ifndef TASK_REGISTERTASK_H
 #define TASK_REGISTERTASK_H
 
-#include "task/ihttptask.h"
+#include "msg/commonsmessage.h"
+#include "task/servicetask.h"
 
 // Registers a new account (id 2).
-class CRegisterTask : public IHttpTask {
+class CRegisterTask : public CServiceTask<CCommonsMessage> {
 public:
-    CRegisterTask(CString strPath, int nId, HWND hNotifyWnd);
-    ~CRegisterTask() override;
-    int Start() override;
+    using CServiceTask::CServiceTask;
     void OnTaskFinished(int nId, std::string strReply) override;
 };
 

@@ -4,6 +4,8 @@
 // What the service tasks share: the running client's objects they change, reached
 // only on the UI thread.
 
+#include "task/ihttptask.h"
+
 #include <functional>
 #include <windows.h>
 
@@ -20,5 +22,24 @@ void RemoveFinishedTask(long nKey);
 
 // True when hNotifyWnd is the application's main window.
 bool IsMainWindow(HWND hNotifyWnd);
+
+// A service task: reports to the window that started it and decodes its reply into a
+// TMessage. Each task's own part is its OnTaskFinished.
+template <class TMessage> class CServiceTask : public IHttpTask {
+public:
+    CServiceTask(CString strPath, int nId, HWND hNotifyWnd) : IHttpTask(strPath, nId)
+    {
+        m_hNotifyWnd = hNotifyWnd;
+        m_pMessage = new TMessage;
+    }
+    int Start() override
+    {
+        SetCallback(this);
+        return IHttpTask::Start();
+    }
+
+protected:
+    TMessage* Message() const { return static_cast<TMessage*>(m_pMessage); }
+};
 
 #endif

@@ -246,24 +246,25 @@ TEST_F(VeloraStartup, TopLevelListAsksForTheFirstCategorysSubtree)
 
 namespace {
 // Wine shows tray icons as windows of its X11 driver's tray.
+BOOL CALLBACK CountIconChild(HWND hChild, LPARAM lCount)
+{
+    char szClass[64] = "";
+    GetClassNameA(hChild, szClass, sizeof(szClass));
+    if (strcmp(szClass, "__winex11_tray_icon") == 0)
+        ++*reinterpret_cast<int*>(lCount);
+    return TRUE;
+}
+
+BOOL CALLBACK CountIconsOf(HWND hWnd, LPARAM lCount)
+{
+    EnumChildWindows(hWnd, CountIconChild, lCount);
+    return TRUE;
+}
+
 int CountTrayIcons()
 {
     int nCount = 0;
-    EnumWindows(
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            EnumChildWindows(
-                hWnd,
-                [](HWND hChild, LPARAM lCount) -> BOOL {
-                    char szClass[64] = "";
-                    GetClassNameA(hChild, szClass, sizeof(szClass));
-                    if (strcmp(szClass, "__winex11_tray_icon") == 0)
-                        ++*reinterpret_cast<int*>(lCount);
-                    return TRUE;
-                },
-                lParam);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&nCount));
+    EnumWindows(CountIconsOf, reinterpret_cast<LPARAM>(&nCount));
     return nCount;
 }
 } // namespace
