@@ -43,6 +43,14 @@ protected:
         return requests;
     }
 
+    static bool WaitForFile(const CAppDriver& app, const char* pszName)
+    {
+        DWORD dwStart = GetTickCount();
+        while (!app.Exists(pszName) && GetTickCount() - dwStart < 10000)
+            Sleep(100);
+        return app.Exists(pszName);
+    }
+
     static void Close(CAppDriver& app, HWND hFrame)
     {
         PostMessage(hFrame, WM_CLOSE, 0, 0);
@@ -71,9 +79,7 @@ TEST_F(VeloraStartup, FirstStartCreatesTheConfigurationAndRequestsNothing)
         EXPECT_EQ(52, rc.left);
     }
 
-    DWORD dwStart = GetTickCount();
-    while (!app.Exists("data\\config.vr") && GetTickCount() - dwStart < 10000)
-        Sleep(100);
+    WaitForFile(app, "data\\config.vr");
     std::string bytes;
     ASSERT_TRUE(app.ReadFile("data\\config.vr", bytes));
     EXPECT_EQ("", bytes);
@@ -91,9 +97,7 @@ TEST_F(VeloraStartup, MissingConfigurationIsCreatedEmpty)
     ASSERT_TRUE(app.WriteFile("data\\readme.txt", "x"));
     HWND hFrame = StartAndWaitForFrame(app);
     ASSERT_NE(nullptr, hFrame);
-    DWORD dwStart = GetTickCount();
-    while (!app.Exists("data\\config.vr") && GetTickCount() - dwStart < 10000)
-        Sleep(100);
+    WaitForFile(app, "data\\config.vr");
     EXPECT_TRUE(app.Exists("data\\config.vr"));
     Sleep(1000);
     EXPECT_TRUE(StandIn::Requests(kVersionPath).empty());
@@ -199,9 +203,7 @@ TEST_F(VeloraStartup, UpdateTypeTwoStartsTheUpdaterAndEndsTheClient)
     EXPECT_EQ(0u, dwExitCode);
     ASSERT_EQ(1u, answerer.Boxes().size());
     EXPECT_EQ("Velora|囧...您的客户端太老，必须升级后才能使用", answerer.Boxes()[0]);
-    DWORD dwStart = GetTickCount();
-    while (!app.Exists("launched.txt") && GetTickCount() - dwStart < 10000)
-        Sleep(100);
+    WaitForFile(app, "launched.txt");
     EXPECT_TRUE(app.Exists("launched.txt"));
 }
 
