@@ -13,11 +13,11 @@ void CGetUserInfoMessage::Decode(std::string strText)
     const Json::Value table = pTable ? *pTable : Json::Value();
     if (!table.isObject() && !table.isNull())
         return;
-    m_strNickname = ReadText(table, "nickname", "");
-    m_strCityName = ReadText(table, "cityname", "");
-    m_nFollowingCount = ReadNumber(table, "guanzhucount", "");
-    m_nFansCount = ReadNumber(table, "fensicount", "");
-    m_nRoadBookCount = ReadNumber(table, "roadbookcount", "");
-    m_nMicroBookCount = ReadNumber(table, "microbookcount", "");
-    m_nTravelNoteCount = ReadNumber(table, "youjicount", "");
+    m_profile.SetNickname(ReadText(table, "nickname", ""));
+    m_profile.SetCityName(ReadText(table, "cityname", ""));
+    m_profile.SetFollowingCount(ReadNumber(table, "guanzhucount", ""));
+    m_profile.SetFansCount(ReadNumber(table, "fensicount", ""));
+    m_profile.SetRoadBookCount(ReadNumber(table, "roadbookcount", ""));
+    m_profile.SetMicroBookCount(ReadNumber(table, "microbookcount", ""));
+    m_profile.SetTravelNoteCount(ReadNumber(table, "youjicount", ""));
 }

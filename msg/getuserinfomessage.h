@@ -5,6 +5,7 @@
 // city and five counts sent as text. The counts start at 0 so a reply whose "data" or
 // "table" could not be read shows an empty profile, never stray values.
 
+#include "model/userprofile.h"
 #include "msg/msghead.h"
 
 class CGetUserInfoMessage : public ICodeable {
@@ -13,23 +14,18 @@ public:
     CMsgHead* GetHead() override { return &m_head; }
     void SetHead(CMsgHead head) override { m_head = head; }
 
-    std::string GetNickname() const { return m_strNickname; }
-    std::string GetCityName() const { return m_strCityName; }
-    int GetFollowingCount() const { return m_nFollowingCount; }
-    int GetFansCount() const { return m_nFansCount; }
-    int GetRoadBookCount() const { return m_nRoadBookCount; }
-    int GetMicroBookCount() const { return m_nMicroBookCount; }
-    int GetTravelNoteCount() const { return m_nTravelNoteCount; }
+    const CUserProfile& GetProfile() const { return m_profile; }
+    std::string GetNickname() const { return m_profile.GetNickname(); }
+    std::string GetCityName() const { return m_profile.GetCityName(); }
+    int GetFollowingCount() const { return m_profile.GetFollowingCount(); }
+    int GetFansCount() const { return m_profile.GetFansCount(); }
+    int GetRoadBookCount() const { return m_profile.GetRoadBookCount(); }
+    int GetMicroBookCount() const { return m_profile.GetMicroBookCount(); }
+    int GetTravelNoteCount() const { return m_profile.GetTravelNoteCount(); }
 
 private:
     CMsgHead m_head;
-    std::string m_strNickname;
-    std::string m_strCityName;
-    int m_nFollowingCount = 0;
-    int m_nFansCount = 0;
-    int m_nRoadBookCount = 0;
-    int m_nMicroBookCount = 0;
-    int m_nTravelNoteCount = 0;
+    CUserProfile m_profile;
 };
 
 #endif

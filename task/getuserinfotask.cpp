@@ -11,14 +11,7 @@ void CGetUserInfoTask::OnTaskFinished(int nId, std::string strReply)
     CGetUserInfoMessage* pMessage = Message();
     pMessage->Decode(strReply);
     if (pMessage->GetHead()->GetErrorCode() == 0) {
-        CUserProfile* pProfile = new CUserProfile;
-        pProfile->SetNickname(pMessage->GetNickname());
-        pProfile->SetCityName(pMessage->GetCityName());
-        pProfile->SetFollowingCount(pMessage->GetFollowingCount());
-        pProfile->SetFansCount(pMessage->GetFansCount());
-        pProfile->SetRoadBookCount(pMessage->GetRoadBookCount());
-        pProfile->SetMicroBookCount(pMessage->GetMicroBookCount());
-        pProfile->SetTravelNoteCount(pMessage->GetTravelNoteCount());
+        CUserProfile* pProfile = new CUserProfile(pMessage->GetProfile());
         HWND hNotifyWnd = m_hNotifyWnd;
         bool bDelivered = false;
         OnUiThread([&](CVeloraApp*, CMainFrame*) {

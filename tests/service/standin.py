@@ -171,14 +171,14 @@ class Handler(BaseHTTPRequestHandler):
         if path == "/client/login/":
             if value("user") == sample.user and value("pass") == sample.password:
                 return envelope({"sessioncode": "standin-session", "logintype": "1",
-                                 "nickname": "旅行者", "headimage": ""})
+                                 "nickname": "旅行者", "head": ""})
             return envelope(errorcode=1, error="用户名或密码错误")
         if path == "/client/getuserinfo/getuserinfo.aspx":
-            return envelope({"table": {"nickname": "旅行者", "cityname": "北京", "follow": "3",
-                                       "fans": "5", "roadbook": "2", "microroadbook": "1",
-                                       "travelnote": "4"}})
+            return envelope({"table": {"nickname": "旅行者", "cityname": "北京", "guanzhucount": "3",
+                                       "fensicount": "5", "roadbookcount": "2", "microbookcount": "1",
+                                       "youjicount": "4"}})
         if path == "/client/update/":
-            return envelope({"type": "0"})
+            return envelope({"updatetype": "0"})
         return envelope()
 
     def download(self, name):
