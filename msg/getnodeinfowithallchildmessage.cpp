@@ -8,11 +8,10 @@ void CGetNodeInfoWithAllChildMessage::Decode(std::string strText)
     Json::Value data;
     if (!DecodeEnvelope(strText, m_head, data))
         return;
-    const Json::Value* pTable = FindMember(data, "table");
-    Json::Value nullTable;
-    const Json::Value& table = pTable ? *pTable : nullTable;
-    if (!IsNodeValue(table))
+    const Json::Value* pTable = ObjectTable(data);
+    if (!pTable)
         return;
+    const Json::Value& table = *pTable;
     m_pRoot = ReadNode(table, "1");
     const Json::Value* pChildren = FindMember(table, "children");
     if (pChildren && pChildren->isArray())

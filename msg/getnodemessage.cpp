@@ -8,11 +8,10 @@ void GetNodeMessage::Decode(std::string strText)
     Json::Value data;
     if (!DecodeEnvelope(strText, m_head, data))
         return;
-    const Json::Value* pTable = FindMember(data, "table");
-    Json::Value nullTable;
-    const Json::Value& table = pTable ? *pTable : nullTable;
-    if (!IsNodeValue(table))
+    const Json::Value* pTable = ObjectTable(data);
+    if (!pTable)
         return;
+    const Json::Value& table = *pTable;
     // Read without defaults: an absent key is the empty text, a number 0.
     m_node.SetId(ReadNumber(table, "id", ""));
     m_node.SetNodeId(ReadNumber(table, "nodeid", ""));

@@ -9,10 +9,10 @@ void CGetUserInfoMessage::Decode(std::string strText)
     if (!DecodeEnvelope(strText, m_head, data))
         return;
     // An absent or null table means all defaults.
-    const Json::Value* pTable = FindMember(data, "table");
-    const Json::Value table = pTable ? *pTable : Json::Value();
-    if (!table.isObject() && !table.isNull())
+    const Json::Value* pTable = ObjectTable(data);
+    if (!pTable)
         return;
+    const Json::Value& table = *pTable;
     m_profile.SetNickname(ReadText(table, "nickname", ""));
     m_profile.SetCityName(ReadText(table, "cityname", ""));
     m_profile.SetFollowingCount(ReadNumber(table, "guanzhucount", ""));

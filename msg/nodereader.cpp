@@ -43,3 +43,12 @@ TreeNode* ReadNode(const Json::Value& object, const char* pszNeedExpandDefault)
     }
     return pNode;
 }
+
+const Json::Value* ObjectTable(const Json::Value& data)
+{
+    static const Json::Value s_null;
+    const Json::Value* pTable = FindMember(data, "table");
+    if (!pTable)
+        return &s_null;
+    return IsNodeValue(*pTable) ? pTable : nullptr;
+}

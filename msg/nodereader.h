@@ -19,4 +19,8 @@ const Json::Value* FindMember(const Json::Value& object, const char* pszKey);
 // null meaning all defaults); anything else is skipped by the decoders.
 bool IsNodeValue(const Json::Value& value);
 
+// The "table" of a reply's data where one object is expected: the object, or a null
+// value when it is absent or null (all defaults); NULL when it is of another type.
+const Json::Value* ObjectTable(const Json::Value& data);
+
 #endif
