@@ -7,21 +7,12 @@
 #include "net/httpsocket.h"
 
 #include <windows.h>
-#include <psapi.h>
+#include "tests/bench/privatebytes.h"
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 namespace {
-
-SIZE_T PrivateBytes()
-{
-    PROCESS_MEMORY_COUNTERS_EX counters = {};
-    counters.cb = sizeof(counters);
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof(counters));
-    // Wine leaves PrivateUsage at 0; the pagefile usage is the same commit charge.
-    return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
-}
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
 {

@@ -7,7 +7,7 @@
 #include "tests/support/standin.h"
 
 #include <windows.h>
-#include <psapi.h>
+#include "tests/bench/privatebytes.h"
 #include <cstdio>
 #include <cstdlib>
 
@@ -19,15 +19,6 @@ double Now()
     QueryPerformanceCounter(&counter);
     QueryPerformanceFrequency(&frequency);
     return double(counter.QuadPart) / double(frequency.QuadPart);
-}
-
-// Wine leaves PrivateUsage at 0; the pagefile usage is the same commit charge.
-SIZE_T PrivateBytes(HANDLE hProcess)
-{
-    PROCESS_MEMORY_COUNTERS_EX counters = {};
-    counters.cb = sizeof(counters);
-    GetProcessMemoryInfo(hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof(counters));
-    return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
 }
 
 size_t RequestCount()
@@ -61,8 +52,9 @@ int main(int argc, char** argv)
         Close(minimal, hMinimal);
 
         StandIn::Reset();
-        StandIn::QueueReply("/client/Tree/getchildnode.aspx", 200,
-                            "{\"errorcode\":0,\"data\":{\"table\":[{\"nodeid\":\"10\",\"pid\":\"0\",\"isleaf\":\"0\"}]}}");
+        StandIn::QueueReply(
+            "/client/Tree/getchildnode.aspx", 200,
+            "{\"errorcode\":0,\"data\":{\"table\":[{\"nodeid\":\"10\",\"pid\":\"0\",\"isleaf\":\"0\"}]}}");
         CAppDriver velora(WinePath(VELORA_EXE));
         velora.WriteFile("data\\config.vr", std::string("\x09traveller\x07secret1", 18));
         t0 = Now();

@@ -7,7 +7,7 @@
 #include "tests/support/standin.h"
 
 #include <windows.h>
-#include <psapi.h>
+#include "tests/bench/privatebytes.h"
 #include <wininet.h>
 #include <cstdio>
 #include <cstdlib>
@@ -15,15 +15,6 @@
 namespace {
 
 const char kPath[] = "/client/Tree/getchildnode.aspx";
-
-SIZE_T PrivateBytes()
-{
-    PROCESS_MEMORY_COUNTERS_EX counters = {};
-    counters.cb = sizeof(counters);
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof(counters));
-    // Wine leaves PrivateUsage at 0; the pagefile usage is the same commit charge.
-    return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
-}
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
 {
