@@ -7,25 +7,14 @@
 #include "framework/statusbar.h"
 #include "framework/view.h"
 #include "framework/winapp.h"
+#include "framework/wndclass.h"
 
 IMPLEMENT_DYNAMIC(CFrameWnd, CWnd)
 
 const char* CFrameWnd::FrameClassName(UINT nIDResource)
 {
-    // One class per icon resource; frames of this program share one.
-    static const char* s_pszName = [nIDResource] {
-        WNDCLASSA wc = {};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = ::DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(NULL);
-        wc.hIcon = AfxLoadIcon(nIDResource);
-        wc.hCursor = LoadCursor(NULL, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = "VeloraFrame";
-        RegisterClassA(&wc);
-        return "VeloraFrame";
-    }();
-    return s_pszName;
+    return AfxRegisterWndClass(CS_DBLCLKS, LoadCursor(NULL, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                               AfxLoadIcon(nIDResource));
 }
 
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
@@ -90,7 +79,7 @@ void CFrameWnd::RecalcLayout()
     RECT rcClient;
     GetClientRect(&rcClient);
     HWND hStatus = ::GetDlgItem(m_hWnd, AFX_IDW_STATUS_BAR);
-    if (hStatus && IsWindowVisible(hStatus)) {
+    if (hStatus && ::IsWindowVisible(hStatus)) {
         CStatusBar* pStatus = dynamic_cast<CStatusBar*>(FromHandlePermanent(hStatus));
         int nHeight = pStatus ? pStatus->CalcHeight() : 0;
         RECT rcStatus = {rcClient.left, rcClient.bottom - nHeight, rcClient.right, rcClient.bottom};

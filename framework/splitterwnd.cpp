@@ -1,5 +1,7 @@
 #include "framework/splitterwnd.h"
 
+#include "framework/dc.h"
+
 IMPLEMENT_DYNAMIC(CSplitterWnd, CWnd)
 
 BOOL CSplitterWnd::CreateStatic(CWnd* pParentWnd, int nRows, int nCols, DWORD dwStyle, UINT nID)
@@ -84,16 +86,6 @@ void CSplitterWnd::RecalcLayout()
     Invalidate();
 }
 
-LRESULT CSplitterWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_PAINT:
-        OnPaint();
-        return 0;
-    }
-    return CWnd::WindowProc(message, wParam, lParam);
-}
-
 void CSplitterWnd::OnSize(UINT nType, int cx, int cy)
 {
     Default();
@@ -102,18 +94,16 @@ void CSplitterWnd::OnSize(UINT nType, int cx, int cy)
 
 void CSplitterWnd::OnPaint()
 {
-    PAINTSTRUCT ps;
-    HDC hDC = BeginPaint(m_hWnd, &ps);
-    if (hDC) {
-        RECT rcClient;
-        GetClientRect(&rcClient);
-        OnDrawSplitter(hDC, splitBar, rcClient);
-        for (int row = 0; row < m_nRows; ++row) {
-            for (int col = 0; col < m_nCols; ++col)
-                OnDrawSplitter(hDC, splitBorder, CellRect(row, col));
-        }
+    CPaintDC dc(m_hWnd);
+    if (!dc)
+        return;
+    RECT rcClient;
+    GetClientRect(&rcClient);
+    OnDrawSplitter(dc, splitBar, rcClient);
+    for (int row = 0; row < m_nRows; ++row) {
+        for (int col = 0; col < m_nCols; ++col)
+            OnDrawSplitter(dc, splitBorder, CellRect(row, col));
     }
-    EndPaint(m_hWnd, &ps);
 }
 
 void CSplitterWnd::OnDrawSplitter(HDC hDC, ESplitType nType, const RECT& rect)

@@ -21,12 +21,12 @@ public:
     int GetRowCount() const { return m_nRows; }
     int GetColumnCount() const { return m_nCols; }
     virtual void RecalcLayout();
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     // Paints a bar or a pane's border; with no device context, invalidates rect.
     virtual void OnDrawSplitter(HDC hDC, ESplitType nType, const RECT& rect);
     void OnSize(UINT nType, int cx, int cy) override;
+    void OnPaint() override;
 
     // Layout, in pixels: bar width between panes, border around each pane, and the
     // space a border shares with the bar.
@@ -41,7 +41,6 @@ private:
     void CellSpan(int nIndex, int nCount, const int* pSizes, int nTotal, int nBorder, int nGap, int& nStart,
                   int& nSize) const;
     RECT CellRect(int row, int col) const;
-    void OnPaint();
     int m_nRows = 0, m_nCols = 0;
     int m_colWidth[kMaxPanes] = {};
     int m_rowHeight[kMaxPanes] = {};

@@ -1,5 +1,6 @@
 #include "framework/statusbar.h"
 
+#include "framework/dc.h"
 #include "framework/resources.h"
 
 #include <commctrl.h>
@@ -55,27 +56,23 @@ CString CStatusBar::GetPaneText(int nIndex) const
 
 int CStatusBar::TextWidth(const CString& strText) const
 {
-    HDC hDC = ::GetDC(m_hWnd);
-    if (!hDC)
+    CClientDC dc(m_hWnd);
+    if (!dc)
         return 0;
-    HGDIOBJ hOld = SelectObject(hDC, reinterpret_cast<HGDIOBJ>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
+    CSelectGuard font(dc, GetFont());
     SIZE size = {0, 0};
-    GetTextExtentPoint32A(hDC, strText, strText.GetLength(), &size);
-    SelectObject(hDC, hOld);
-    ::ReleaseDC(m_hWnd, hDC);
+    GetTextExtentPoint32A(dc, strText, strText.GetLength(), &size);
     return size.cx;
 }
 
 int CStatusBar::CalcHeight() const
 {
-    HDC hDC = ::GetDC(m_hWnd);
-    if (!hDC)
+    CClientDC dc(m_hWnd);
+    if (!dc)
         return 0;
-    HGDIOBJ hOld = SelectObject(hDC, reinterpret_cast<HGDIOBJ>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
+    CSelectGuard font(dc, GetFont());
     TEXTMETRICA tm = {};
-    GetTextMetricsA(hDC, &tm);
-    SelectObject(hDC, hOld);
-    ::ReleaseDC(m_hWnd, hDC);
+    GetTextMetricsA(dc, &tm);
     return tm.tmHeight + 8;
 }
 

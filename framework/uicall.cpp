@@ -7,7 +7,7 @@
 namespace {
 
 const UINT WM_UI_CALL = WM_APP + 0x3F00;
-const char kClassName[] = "VeloraUiCall";
+const char kClassName[] = "AfxUiCall";
 
 std::atomic<HWND> s_hWnd{NULL};
 

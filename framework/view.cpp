@@ -1,22 +1,13 @@
 #include "framework/view.h"
 
 #include "framework/createcontext.h"
+#include "framework/dc.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
 void CView::OnInitialUpdate()
 {
     Invalidate();
-}
-
-LRESULT CView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_PAINT:
-        OnPaint();
-        return 0;
-    }
-    return CWnd::WindowProc(message, wParam, lParam);
 }
 
 int CView::OnCreate(LPCREATESTRUCTA lpCreateStruct)
@@ -31,11 +22,9 @@ int CView::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 
 void CView::OnPaint()
 {
-    PAINTSTRUCT ps;
-    HDC hDC = BeginPaint(m_hWnd, &ps);
-    if (hDC)
-        OnDraw(hDC);
-    EndPaint(m_hWnd, &ps);
+    CPaintDC dc(m_hWnd);
+    if (dc)
+        OnDraw(dc);
 }
 
 void CView::PostNcDestroy()

@@ -12,18 +12,16 @@ public:
     CDocument* GetDocument() const { return m_pDocument; }
     // After the document is loaded into a new frame; the base repaints.
     virtual void OnInitialUpdate();
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     CView() = default;
     virtual void OnDraw(HDC hDC) = 0;
     int OnCreate(LPCREATESTRUCTA lpCreateStruct) override;
+    // Paints through OnDraw.
+    void OnPaint() override;
     void PostNcDestroy() override;
 
     CDocument* m_pDocument = NULL;
-
-private:
-    void OnPaint();
 };
 
 #endif

@@ -2,10 +2,15 @@
 
 #include <shellapi.h>
 
+#include <map>
+#include <memory>
+
 #include "framework/creationhook.h"
 #include "framework/handlemap.h"
+#include "framework/messagebox.h"
 #include "framework/trace.h"
 #include "framework/winapp.h"
+#include "framework/wndclass.h"
 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
@@ -14,6 +19,23 @@ namespace {
 // The message being handled on this thread, for Default().
 thread_local MSG t_currentMsg = {};
 thread_local BOOL t_bLastAttached = FALSE;
+
+// A wrapper for a window that has no object of its own: it neither subclasses nor
+// destroys the window.
+class CTempWnd : public CWnd {
+public:
+    explicit CTempWnd(HWND hWnd) { m_hWnd = hWnd; }
+    ~CTempWnd() override { m_hWnd = NULL; }
+};
+
+// This thread's wrappers, kept while their windows live.
+thread_local std::map<HWND, std::unique_ptr<CTempWnd>> t_tempWnds;
+
+POINT PointFromLParam(LPARAM lParam)
+{
+    POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    return point;
+}
 
 } // namespace
 
@@ -32,26 +54,25 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd)
     return hWnd ? CHandleMap::Lookup(hWnd) : NULL;
 }
 
-const char* CWnd::DefaultClassName()
+CWnd* CWnd::FromHandle(HWND hWnd)
 {
-    static const char* s_pszName = [] {
-        WNDCLASSA wc = {};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = ::DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(NULL);
-        wc.hCursor = LoadCursor(NULL, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = "VeloraWnd";
-        RegisterClassA(&wc);
-        return "VeloraWnd";
-    }();
-    return s_pszName;
+    if (!hWnd)
+        return NULL;
+    if (CWnd* pWnd = FromHandlePermanent(hWnd))
+        return pWnd;
+    for (auto it = t_tempWnds.begin(); it != t_tempWnds.end();)
+        it = IsWindow(it->first) ? std::next(it) : t_tempWnds.erase(it);
+    std::unique_ptr<CTempWnd>& pTemp = t_tempWnds[hWnd];
+    if (!pTemp)
+        pTemp.reset(new CTempWnd(hWnd));
+    return pTemp.get();
 }
 
 BOOL CWnd::PreCreateWindow(CREATESTRUCTA& cs)
 {
     if (!cs.lpszClass)
-        cs.lpszClass = DefaultClassName();
+        cs.lpszClass =
+            AfxRegisterWndClass(CS_DBLCLKS, LoadCursor(NULL, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
     return TRUE;
 }
 
@@ -104,8 +125,9 @@ BOOL CWnd::DestroyWindow()
 
 BOOL CWnd::Attach(HWND hWnd)
 {
-    if (!hWnd || m_hWnd)
+    if (!hWnd || m_hWnd || FromHandlePermanent(hWnd))
         return FALSE;
+    t_tempWnds.erase(hWnd);
     m_hWnd = hWnd;
     CHandleMap::Add(hWnd, this);
     WNDPROC pfnOld = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hWnd, GWLP_WNDPROC));
@@ -113,7 +135,17 @@ BOOL CWnd::Attach(HWND hWnd)
         m_pfnSuper = pfnOld;
         SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc));
     }
+    PreSubclassWindow();
     return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
+{
+    return pParent && Attach(::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID)));
+}
+
+void CWnd::PreSubclassWindow()
+{
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -125,10 +157,64 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnDestroy();
         return 0;
     case WM_SIZE:
-        OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        OnSize(static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
         return 0;
+    case WM_MOVE:
+        OnMove(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        return 0;
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_ERASEBKGND:
+        return OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
+    case WM_MOUSEMOVE:
+        OnMouseMove(static_cast<UINT>(wParam), PointFromLParam(lParam));
+        return 0;
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(static_cast<UINT>(wParam), PointFromLParam(lParam));
+        return 0;
+    case WM_MOUSELEAVE:
+        OnMouseLeave();
+        return 0;
+    case WM_SETCURSOR:
+        return OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam));
+    case WM_NCCALCSIZE:
+        OnNcCalcSize(static_cast<BOOL>(wParam), reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam));
+        return 0;
+    case WM_NCHITTEST:
+        return OnNcHitTest(PointFromLParam(lParam));
+    case WM_NCLBUTTONDOWN:
+        OnNcLButtonDown(static_cast<UINT>(wParam), PointFromLParam(lParam));
+        return 0;
+    case WM_NCMOUSEMOVE:
+        OnNcMouseMove(static_cast<UINT>(wParam), PointFromLParam(lParam));
+        return 0;
+    case WM_NCMOUSELEAVE:
+        OnNcMouseLeave();
+        return 0;
+    case WM_TIMER:
+        OnTimer(wParam);
+        return 0;
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<LRESULT>(OnCtlColor(
+            reinterpret_cast<HDC>(wParam), FromHandle(reinterpret_cast<HWND>(lParam)), message - WM_CTLCOLORMSGBOX));
+    case WM_DRAWITEM:
+        OnDrawItem(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        return TRUE;
+    case WM_NOTIFY: {
+        LRESULT lResult = 0;
+        if (OnNotify(wParam, lParam, &lResult))
+            return lResult;
+        break;
+    }
     case WM_COMMAND:
-        if (OnCommand(wParam, lParam))
+        if (OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)))
             return 0;
         break;
     }
@@ -164,6 +250,17 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
     return FALSE;
 }
 
+BOOL CWnd::ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    CWnd* pChild = FromHandlePermanent(hWndChild);
+    return pChild && pChild->OnChildNotify(message, wParam, lParam, pResult);
+}
+
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    return FALSE;
+}
+
 int CWnd::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 {
     return static_cast<int>(Default());
@@ -179,9 +276,107 @@ void CWnd::OnSize(UINT nType, int cx, int cy)
     Default();
 }
 
-BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+void CWnd::OnMove(int x, int y)
 {
-    return OnCmdMsg(LOWORD(wParam));
+    Default();
+}
+
+void CWnd::OnPaint()
+{
+    Default();
+}
+
+BOOL CWnd::OnEraseBkgnd(HDC hDC)
+{
+    return static_cast<BOOL>(Default());
+}
+
+void CWnd::OnMouseMove(UINT nFlags, POINT point)
+{
+    Default();
+}
+
+void CWnd::OnLButtonDown(UINT nFlags, POINT point)
+{
+    Default();
+}
+
+void CWnd::OnMouseLeave()
+{
+    Default();
+}
+
+BOOL CWnd::OnSetCursor(HWND hWnd, UINT nHitTest, UINT message)
+{
+    return static_cast<BOOL>(Default());
+}
+
+void CWnd::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
+{
+    Default();
+}
+
+LRESULT CWnd::OnNcHitTest(POINT point)
+{
+    return Default();
+}
+
+void CWnd::OnNcLButtonDown(UINT nHitTest, POINT point)
+{
+    Default();
+}
+
+void CWnd::OnNcMouseMove(UINT nHitTest, POINT point)
+{
+    Default();
+}
+
+void CWnd::OnNcMouseLeave()
+{
+    Default();
+}
+
+void CWnd::OnTimer(UINT_PTR nIDEvent)
+{
+    Default();
+}
+
+HBRUSH CWnd::OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor)
+{
+    LRESULT lResult = 0;
+    if (pWnd && pWnd != this &&
+        ReflectToChild(pWnd->m_hWnd, t_currentMsg.message, t_currentMsg.wParam, t_currentMsg.lParam, &lResult))
+        return reinterpret_cast<HBRUSH>(lResult);
+    return reinterpret_cast<HBRUSH>(Default());
+}
+
+BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    auto* pHeader = reinterpret_cast<NMHDR*>(lParam);
+    return pHeader && pHeader->hwndFrom != m_hWnd && IsChild(m_hWnd, pHeader->hwndFrom) &&
+           ReflectToChild(pHeader->hwndFrom, WM_NOTIFY, wParam, lParam, pResult);
+}
+
+void CWnd::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    LRESULT lResult = 0;
+    if (nIDCtl != 0 && lpDrawItemStruct &&
+        ReflectToChild(lpDrawItemStruct->hwndItem, WM_DRAWITEM, static_cast<WPARAM>(nIDCtl),
+                       reinterpret_cast<LPARAM>(lpDrawItemStruct), &lResult))
+        return;
+    Default();
+}
+
+BOOL CWnd::OnCommand(UINT nID, UINT nCode, HWND hWndCtl)
+{
+    LRESULT lResult = 0;
+    if (hWndCtl && hWndCtl != m_hWnd &&
+        ReflectToChild(hWndCtl, WM_COMMAND, MAKEWPARAM(nID, nCode), reinterpret_cast<LPARAM>(hWndCtl), &lResult))
+        return TRUE;
+    // Menus and accelerators (codes 0 and 1) and a button's click are commands.
+    if (nCode == 0 || (nCode == 1 && !hWndCtl))
+        return OnCmdMsg(nID);
+    return FALSE;
 }
 
 void CWnd::PostNcDestroy()
@@ -242,6 +437,11 @@ void CWnd::UpdateWindow()
 void CWnd::MoveWindow(const RECT& rect, BOOL bRepaint)
 {
     ::MoveWindow(m_hWnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, bRepaint);
+}
+
+void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
+{
+    ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
 }
 
 BOOL CWnd::SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
@@ -309,6 +509,21 @@ BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
     return ModifyLong(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
 }
 
+BOOL CWnd::IsWindowVisible() const
+{
+    return ::IsWindowVisible(m_hWnd);
+}
+
+BOOL CWnd::IsIconic() const
+{
+    return ::IsIconic(m_hWnd);
+}
+
+BOOL CWnd::IsZoomed() const
+{
+    return ::IsZoomed(m_hWnd);
+}
+
 void CWnd::DragAcceptFiles(BOOL bAccept)
 {
     ::DragAcceptFiles(m_hWnd, bAccept);
@@ -321,12 +536,27 @@ void CWnd::Invalidate(BOOL bErase)
 
 CWnd* CWnd::GetDlgItem(int nID) const
 {
-    return FromHandlePermanent(::GetDlgItem(m_hWnd, nID));
+    return FromHandle(::GetDlgItem(m_hWnd, nID));
 }
 
 CWnd* CWnd::GetParent() const
 {
-    return FromHandlePermanent(::GetParent(m_hWnd));
+    return FromHandle(::GetParent(m_hWnd));
+}
+
+CWnd* CWnd::SetFocus()
+{
+    return FromHandle(::SetFocus(m_hWnd));
+}
+
+HFONT CWnd::GetFont() const
+{
+    return reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+}
+
+void CWnd::SetFont(HFONT hFont, BOOL bRedraw)
+{
+    ::SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), bRedraw);
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -337,4 +567,10 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     return ::PostMessageA(m_hWnd, message, wParam, lParam);
+}
+
+int CWnd::MessageBox(const char* lpszText, const char* lpszCaption, UINT nType)
+{
+    CString strCaption = lpszCaption ? CString(lpszCaption) : AfxGetAppTitle();
+    return ::MessageBoxA(m_hWnd, lpszText ? lpszText : "", strCaption, nType);
 }

@@ -1,5 +1,6 @@
 #include "velora/captionpainter.h"
 
+#include "framework/dc.h"
 #include "velora/mainframe.h"
 
 namespace {
@@ -13,15 +14,9 @@ void DrawCaption(CMainFrame* pFrame, HDC hDC, int)
     RECT rcWindow;
     pFrame->GetWindowRect(&rcWindow);
     int nWidth = rcWindow.right - rcWindow.left;
-    HDC hMemory = CreateCompatibleDC(hDC);
-    HBITMAP hBitmap = CreateCompatibleBitmap(hDC, nWidth, kCaptionHeight);
-    HGDIOBJ hOld = SelectObject(hMemory, hBitmap);
-    HBRUSH hBrush = CreateSolidBrush(kCaptionColour);
+    COffscreenBuffer buffer(hDC, nWidth, kCaptionHeight);
+    CBrush brush(kCaptionColour);
     RECT rcBand = {0, 0, nWidth, kCaptionHeight};
-    FillRect(hMemory, &rcBand, hBrush);
-    BitBlt(hDC, 0, 0, nWidth, kCaptionHeight, hMemory, 0, 0, SRCCOPY);
-    DeleteObject(hBrush);
-    SelectObject(hMemory, hOld);
-    DeleteObject(hBitmap);
-    DeleteDC(hMemory);
+    FillRect(buffer, &rcBand, brush);
+    buffer.CopyTo(hDC);
 }

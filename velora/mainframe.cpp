@@ -1,6 +1,7 @@
 #include "velora/mainframe.h"
 
 #include "framework/afxres.h"
+#include "framework/dc.h"
 #include "framework/resources.h"
 #include "framework/trace.h"
 #include "msg/messages.h"
@@ -123,11 +124,9 @@ LRESULT CMainFrame::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFY:
     case WM_NCPAINT:
     case WM_NCACTIVATE: {
-        HDC hDC = GetWindowDC(m_hWnd);
-        if (hDC) {
-            DrawNonClient(hDC);
-            ReleaseDC(m_hWnd, hDC);
-        }
+        CWindowDC dc(m_hWnd);
+        if (dc)
+            DrawNonClient(dc);
         return 1;
     }
     }
