@@ -5,6 +5,12 @@
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
+{
+    if (!rControl.m_hWnd && pDX && pDX->m_pDlgWnd)
+        rControl.SubclassDlgItem(static_cast<UINT>(nIDC), pDX->m_pDlgWnd);
+}
+
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd)
 {
 }
@@ -19,6 +25,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     if (!pDlg)
         return TRUE;
     try {
+        pDlg->PreInitDialog();
         return pDlg->OnInitDialog();
     } catch (...) {
         return TRUE;
@@ -33,28 +40,39 @@ HWND CDialog::OwnerWindow() const
     return pMain && pMain != this ? pMain->m_hWnd : NULL;
 }
 
+BOOL CDialog::CreateFromTemplate(HWND hOwner)
+{
+    CCreationHook hook(this);
+    CreateDialogParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(m_nIDTemplate), hOwner, DialogProc, 0);
+    return m_hWnd != NULL;
+}
+
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
+{
+    if (m_hWnd)
+        return FALSE;
+    m_nIDTemplate = nIDTemplate;
+    if (pParentWnd)
+        m_pParentWnd = pParentWnd;
+    return CreateFromTemplate(m_pParentWnd ? m_pParentWnd->m_hWnd : NULL);
+}
+
 INT_PTR CDialog::DoModal()
 {
     HWND hOwner = OwnerWindow();
     m_bEndModal = FALSE;
     m_nModalResult = -1;
-    {
-        CCreationHook hook(this);
-        CreateDialogParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(m_nIDTemplate), hOwner, DialogProc, 0);
-    }
-    if (!m_hWnd)
+    if (m_hWnd || !CreateFromTemplate(hOwner))
         return -1;
-    BOOL bOwnerWasEnabled = hOwner && IsWindowEnabled(hOwner);
-    if (bOwnerWasEnabled)
-        EnableWindow(hOwner, FALSE);
-    ShowWindow(SW_SHOW);
-    RunModalLoop();
-    // Give activation back to the owner before the dialog goes, as the system's own
-    // dialogs do, so the system need not look for another window to activate.
-    if (bOwnerWasEnabled)
-        EnableWindow(hOwner, TRUE);
-    if (hOwner && GetActiveWindow() == m_hWnd)
-        SetActiveWindow(hOwner);
+    if (!m_bEndModal) {
+        if (hOwner && IsWindowEnabled(hOwner)) {
+            EnableWindow(hOwner, FALSE);
+            m_hDisabledOwner = hOwner;
+        }
+        ShowWindow(SW_SHOW);
+        RunModalLoop();
+    }
+    ReleaseOwner();
     ShowWindow(SW_HIDE);
     DestroyWindow();
     return m_nModalResult;
@@ -72,19 +90,36 @@ void CDialog::RunModalLoop()
         }
         if (bResult == -1)
             break;
-        if (CWnd::WalkPreTranslateTree(m_hWnd, &msg) || IsDialogMessageA(m_hWnd, &msg))
+        if (CWnd::WalkPreTranslateTree(m_hWnd, &msg))
             continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
 }
 
+// The owner is enabled before the dialog is hidden, so activation goes back to it and
+// not to some other window of the desktop.
+void CDialog::ReleaseOwner()
+{
+    HWND hOwner = m_hDisabledOwner;
+    m_hDisabledOwner = NULL;
+    if (!hOwner)
+        return;
+    EnableWindow(hOwner, TRUE);
+    if (m_hWnd && GetActiveWindow() == m_hWnd)
+        SetActiveWindow(hOwner);
+}
+
 void CDialog::EndDialog(int nResult)
 {
     m_nModalResult = nResult;
     m_bEndModal = TRUE;
+    if (!m_hWnd)
+        return;
+    ReleaseOwner();
+    ShowWindow(SW_HIDE);
     // Wake the modal loop if it is waiting.
-    ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
+    PostMessage(WM_NULL);
 }
 
 BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
@@ -92,6 +127,13 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
     CDataExchange dx = {bSaveAndValidate, this};
     DoDataExchange(&dx);
     return TRUE;
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST || !m_hWnd)
+        return FALSE;
+    return IsDialogMessageA(m_hWnd, pMsg);
 }
 
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -104,17 +146,23 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
-BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam)
+BOOL CDialog::OnCommand(UINT nID, UINT nCode, HWND hWndCtl)
 {
-    switch (LOWORD(wParam)) {
-    case IDOK:
-        OnOK();
-        return TRUE;
-    case IDCANCEL:
-        OnCancel();
-        return TRUE;
+    if (nCode == BN_CLICKED) {
+        switch (nID) {
+        case IDOK:
+            OnOK();
+            return TRUE;
+        case IDCANCEL:
+            OnCancel();
+            return TRUE;
+        }
     }
-    return CWnd::OnCommand(wParam, lParam);
+    return CWnd::OnCommand(nID, nCode, hWndCtl);
+}
+
+void CDialog::PreInitDialog()
+{
 }
 
 BOOL CDialog::OnInitDialog()

@@ -1,0 +1,52 @@
+#include "framework/filedialog.h"
+
+#include "framework/wnd.h"
+
+namespace {
+
+// Room for a long path with its terminator.
+const size_t kFileBufferSize = 32768;
+
+} // namespace
+
+CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt, const char* lpszFileName, DWORD dwFlags,
+                         const char* lpszFilter, CWnd* pParentWnd, DWORD, BOOL bVistaStyle)
+    : m_bOpenFileDialog(bOpenFileDialog), m_strDefExt(lpszDefExt ? lpszDefExt : ""), m_fileBuffer(kFileBufferSize, '\0')
+{
+    if (lpszFileName)
+        m_fileBuffer.replace(0, strnlen(lpszFileName, kFileBufferSize - 1), lpszFileName,
+                             strnlen(lpszFileName, kFileBufferSize - 1));
+    // The system wants the filter's pairs separated by zero bytes.
+    if (lpszFilter) {
+        m_strFilter = lpszFilter;
+        for (char& ch : m_strFilter)
+            if (ch == '|')
+                ch = '\0';
+        m_strFilter += '\0';
+    }
+    m_ofn.lStructSize = sizeof(m_ofn);
+    m_ofn.hwndOwner = pParentWnd ? pParentWnd->m_hWnd : NULL;
+    m_ofn.Flags = dwFlags | (bVistaStyle ? OFN_EXPLORER : 0) | OFN_ENABLESIZING;
+    m_ofn.lpstrDefExt = m_strDefExt.empty() ? NULL : m_strDefExt.c_str();
+    m_ofn.lpstrFilter = m_strFilter.empty() ? NULL : m_strFilter.c_str();
+}
+
+INT_PTR CFileDialog::DoModal()
+{
+    m_ofn.lpstrFile = &m_fileBuffer[0];
+    m_ofn.nMaxFile = static_cast<DWORD>(m_fileBuffer.size());
+    BOOL bChosen = m_bOpenFileDialog ? GetOpenFileNameA(&m_ofn) : GetSaveFileNameA(&m_ofn);
+    return bChosen ? IDOK : IDCANCEL;
+}
+
+CString CFileDialog::GetPathName() const
+{
+    return CString(m_fileBuffer.c_str());
+}
+
+CString CFileDialog::GetFileName() const
+{
+    if (!m_ofn.lpstrFile || m_ofn.nFileOffset >= m_fileBuffer.size())
+        return CString();
+    return CString(m_fileBuffer.c_str() + m_ofn.nFileOffset);
+}
