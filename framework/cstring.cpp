@@ -16,6 +16,17 @@ CString::CString(const wchar_t* pwsz)
     m_str.resize(nBytes - 1);
 }
 
+std::wstring CString::Wide() const
+{
+    if (m_str.empty())
+        return std::wstring();
+    int nChars = MultiByteToWideChar(CP_ACP, 0, m_str.data(), GetLength(), NULL, 0);
+    std::wstring strWide(nChars > 0 ? nChars : 0, L'\0');
+    if (nChars > 0)
+        MultiByteToWideChar(CP_ACP, 0, m_str.data(), GetLength(), &strWide[0], nChars);
+    return strWide;
+}
+
 char* CString::GetBuffer(int nMinLength)
 {
     if (nMinLength > GetLength())
@@ -170,4 +181,26 @@ bool operator!=(const CString& a, const char* b)
 bool operator<(const CString& a, const CString& b)
 {
     return a.Str() < b.Str();
+}
+
+namespace {
+const char kWhiteSpace[] = " \t\r\n\v\f";
+} // namespace
+
+CString& CString::TrimLeft()
+{
+    m_str.erase(0, m_str.find_first_not_of(kWhiteSpace));
+    return *this;
+}
+
+CString& CString::TrimRight()
+{
+    size_t nLast = m_str.find_last_not_of(kWhiteSpace);
+    m_str.erase(nLast == std::string::npos ? 0 : nLast + 1);
+    return *this;
+}
+
+CString& CString::Trim()
+{
+    return TrimRight().TrimLeft();
 }

@@ -41,11 +41,18 @@ public:
     CString Mid(int nFirst) const;
     CString Mid(int nFirst, int nCount) const;
     CString Right(int nCount) const;
+    // White space (blank, tab, line breaks) removed at one or both ends. No trail byte of
+    // a double-byte character is white space, so the text stays whole.
+    CString& TrimLeft();
+    CString& TrimRight();
+    CString& Trim();
 
     // printf-style formatting; the result has whatever length it needs.
     void Format(const char* pszFormat, ...) __attribute__((format(printf, 2, 3)));
 
     const std::string& Str() const { return m_str; }
+    // The text in UTF-16, for the platform's wide-character interfaces (GDI+).
+    std::wstring Wide() const;
 
 private:
     std::string m_str;

@@ -1,5 +1,8 @@
 #include "framework/messagebox.h"
 
+#include "framework/afxres.h"
+#include "framework/resources.h"
+
 #include <mutex>
 #include <string>
 
@@ -12,10 +15,23 @@ std::mutex& TitleLock()
     return s_lock;
 }
 
-std::string& Title()
+std::string& TitleOverride()
 {
-    static std::string s_title = "Velora";
+    static std::string s_title;
     return s_title;
+}
+
+// Read in UTF-16, where no byte of a double-byte character can pass for a separator.
+CString ExecutableName()
+{
+    wchar_t szPath[MAX_PATH] = {};
+    GetModuleFileNameW(NULL, szPath, MAX_PATH);
+    std::wstring strName(szPath);
+    strName = strName.substr(strName.find_last_of(L"\\/") + 1);
+    size_t nDot = strName.rfind(L'.');
+    if (nDot != std::wstring::npos && nDot > 0)
+        strName.resize(nDot);
+    return CString(strName.c_str());
 }
 
 } // namespace
@@ -23,13 +39,18 @@ std::string& Title()
 void AfxSetAppTitle(const char* pszTitle)
 {
     std::lock_guard<std::mutex> lock(TitleLock());
-    Title() = pszTitle ? pszTitle : "";
+    TitleOverride() = pszTitle ? pszTitle : "";
 }
 
 CString AfxGetAppTitle()
 {
-    std::lock_guard<std::mutex> lock(TitleLock());
-    return CString(Title());
+    {
+        std::lock_guard<std::mutex> lock(TitleLock());
+        if (!TitleOverride().empty())
+            return CString(TitleOverride());
+    }
+    CString strTitle = AfxLoadString(AFX_IDS_APP_TITLE);
+    return strTitle.IsEmpty() ? ExecutableName() : strTitle;
 }
 
 int AfxMessageBox(const char* pszText, UINT nType)

@@ -4,7 +4,10 @@
 #include "framework/cstring.h"
 #include <windows.h>
 
-// The application title: the caption of AfxMessageBox. "Velora" until a program sets its own.
+// The application title: the caption of AfxMessageBox and of a window's MessageBox
+// without a caption of its own. It is the program's string AFX_IDS_APP_TITLE, or the
+// executable's name without its extension when the program has no such string.
+// AfxSetAppTitle overrides it (NULL goes back to that default).
 void AfxSetAppTitle(const char* pszTitle);
 CString AfxGetAppTitle();
 

@@ -206,7 +206,7 @@ TEST_F(DownloadWorker, ServerClosingEarlyKeepsThePartAndSaysSo)
     EXPECT_EQ(reply.body.substr(0, 2000), ReadFile(FilePath("cut")));
     EXPECT_EQ((std::vector<WPARAM>{1}), m_receiver.done);
     EXPECT_EQ("40%", m_receiver.progress.back());
-    EXPECT_EQ((std::vector<std::string>{"Velora|服务器已经关闭连接."}), m_answerer.Boxes());
+    EXPECT_EQ((std::vector<std::string>{"download_worker_test|服务器已经关闭连接."}), m_answerer.Boxes());
 }
 
 TEST_F(DownloadWorker, SilentServerCannotHoldTheWorker)
@@ -227,7 +227,7 @@ TEST_F(DownloadWorker, UnusableUrlShowsBoxAndSendsNothing)
     FetchWithoutDone("no scheme here", FilePath("bad"));
     // A request header that would not fit its buffer is never sent.
     FetchWithoutDone(Url("/dl/" + std::string(1000, 'x')), FilePath("bad2"));
-    AfxSetAppTitle("Velora");
+    AfxSetAppTitle(NULL);
     EXPECT_EQ((std::vector<std::string>{"Update|无法解析的URL地址", "Update|无法解析的URL地址"}), m_answerer.Boxes());
     EXPECT_TRUE(m_receiver.done.empty());
     EXPECT_TRUE(m_receiver.progress.empty());
@@ -243,7 +243,7 @@ TEST_F(DownloadWorker, FileThatCannotBeCreatedIsReportedAndNothingFetched)
     EXPECT_EQ((std::vector<WPARAM>{1}), m_receiver.done);
     std::vector<std::string> boxes = m_answerer.Boxes();
     ASSERT_EQ(1u, boxes.size());
-    EXPECT_EQ("Velora|无法创建文件: " + path, boxes[0]);
+    EXPECT_EQ("download_worker_test|无法创建文件: " + path, boxes[0]);
     EXPECT_TRUE(StandIn::Requests("/dl/nowhere").empty());
 }
 

@@ -194,7 +194,7 @@ TEST(DocumentFile, TruncatedOrMissingFileFailsWithTheFrameworkMessage)
     EXPECT_FALSE(doc.OnOpenDocument(TempPath("fw_missing.prb").c_str()));
     std::vector<std::string> boxes = answerer.Boxes();
     ASSERT_EQ(2u, boxes.size());
-    EXPECT_EQ(0u, boxes[0].find("Velora|"));
+    EXPECT_EQ(0u, boxes[0].find("framework_document_test|"));
     EXPECT_NE(std::string::npos, boxes[0].find("fw_cut.prb"));
     EXPECT_NE(std::string::npos, boxes[1].find("fw_missing.prb"));
     DeleteFileA(strPath.c_str());
