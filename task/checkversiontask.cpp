@@ -17,13 +17,12 @@ void CCheckVersionTask::OnTaskFinished(int nId, std::string strReply)
         if (!bFromMainWindow)
             AfxMessageBox("版本检测失败，请重试！");
     } else if (pMessage->GetUpdateType() == 1) {
-        ::SendMessage(m_hNotifyWnd, WM_NEW_VERSION, 0, 0);
+        HWND hNotifyWnd = m_hNotifyWnd;
+        OnUiThread([&](CVeloraApp*, CMainFrame*) { ::SendMessage(hNotifyWnd, WM_NEW_VERSION, 0, 0); });
     } else if (pMessage->GetUpdateType() == 2) {
         AfxMessageBox("囧...您的客户端太老，必须升级后才能使用");
         LaunchUpdater();
-        HANDLE hProcess = OpenProcess(PROCESS_TERMINATE, FALSE, GetCurrentProcessId());
-        TerminateProcess(hProcess, 0);
-        CloseHandle(hProcess);
+        TerminateOwnProcess(0);
     } else if (!bFromMainWindow) {
         AfxMessageBox("客户端当前版本已经是最新的！");
     }

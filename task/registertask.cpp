@@ -10,8 +10,9 @@ void CRegisterTask::OnTaskFinished(int nId, std::string strReply)
     m_pMessage->Decode(strReply);
     if (nId == 2) {
         CMsgHead* pHead = m_pMessage->GetHead();
+        HWND hNotifyWnd = m_hNotifyWnd;
         if (pHead->GetErrorCode() == 0)
-            ::SendMessage(m_hNotifyWnd, WM_REGISTER_OK, 0, 0);
+            OnUiThread([&](CVeloraApp*, CMainFrame*) { ::SendMessage(hNotifyWnd, WM_REGISTER_OK, 0, 0); });
         else
             AfxMessageBox(CString("注册失败:") + pHead->GetError().c_str());
     }

@@ -1,5 +1,6 @@
 #include "util/downloadthread.h"
 
+#include "framework/file.h"
 #include "framework/messagebox.h"
 #include "framework/parseurl.h"
 #include "framework/thread.h"
@@ -16,36 +17,6 @@ namespace {
 
 const int kBlockSize = 1024;
 const int kReceiveTimeoutMs = 10000;
-
-// Owns the target file's handle.
-class CTargetFile {
-public:
-    explicit CTargetFile(const CString& strPath)
-        : m_hFile(
-              CreateFileA(strPath, GENERIC_WRITE, FILE_SHARE_READ, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL))
-    {
-    }
-    ~CTargetFile() { Close(); }
-    CTargetFile(const CTargetFile&) = delete;
-    CTargetFile& operator=(const CTargetFile&) = delete;
-
-    bool IsOpen() const { return m_hFile != INVALID_HANDLE_VALUE; }
-    bool Write(const char* pData, long nLength)
-    {
-        DWORD dwWritten = 0;
-        return WriteFile(m_hFile, pData, static_cast<DWORD>(nLength), &dwWritten, NULL) &&
-               dwWritten == static_cast<DWORD>(nLength);
-    }
-    void Close()
-    {
-        if (IsOpen())
-            CloseHandle(m_hFile);
-        m_hFile = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE m_hFile;
-};
 
 // Sends the request and reads the response header. The receive time-out is set before
 // the header is read, so a server that accepts and never answers cannot hold the worker.
@@ -77,7 +48,7 @@ long ExpectedSize(CHttpSocket& http)
 }
 
 // Receives the body into the file; the number of bytes received.
-long ReceiveBody(CHttpSocket& http, CTargetFile& file, long nExpected, HWND hWnd)
+long ReceiveBody(CHttpSocket& http, CFile& file, long nExpected, HWND hWnd)
 {
     char block[kBlockSize];
     long nReceived = 0;
@@ -92,7 +63,7 @@ long ReceiveBody(CHttpSocket& http, CTargetFile& file, long nExpected, HWND hWnd
             AfxMessageBox("接收数据超时.");
             break;
         }
-        if (!file.Write(block, nGot)) {
+        if (!file.Write(block, static_cast<UINT>(nGot))) {
             AfxMessageBox("写入文件失败.");
             break;
         }
@@ -121,7 +92,8 @@ bool Download(const CDownloadJob& job)
         AfxMessageBox("无法解析的URL地址");
         return false;
     }
-    CTargetFile file(job.strFilePath);
+    CFile file;
+    file.Open(job.strFilePath, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite);
     long nExpected = 0, nReceived = 0;
     if (!file.IsOpen()) {
         CString strText = CString("无法创建文件: ") + job.strFilePath;

@@ -28,3 +28,11 @@ bool IsAppRunning()
 {
     return FindWindowA(NULL, "Velora") != NULL;
 }
+
+void TerminateOwnProcess(unsigned int nExitCode)
+{
+    HANDLE hProcess = OpenProcess(PROCESS_TERMINATE, FALSE, GetCurrentProcessId());
+    TerminateProcess(hProcess ? hProcess : GetCurrentProcess(), nExitCode);
+    if (hProcess)
+        CloseHandle(hProcess);
+}

@@ -8,5 +8,8 @@
 void LaunchUpdater();
 // True when a top-level window titled exactly "Velora" exists.
 bool IsAppRunning();
+// Ends this process at once with nExitCode: no window is destroyed, nothing is saved
+// and no exit handling runs.
+void TerminateOwnProcess(unsigned int nExitCode);
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "velora/mainframe.h"
 
+#include "framework/dc.h"
 #include "framework/trace.h"
 #include "task/checkversiontask.h"
 #include "task/getnodeinfowithallchildtask.h"
@@ -15,17 +16,6 @@
 #include "velora/veloraapp.h"
 
 namespace {
-
-CString Trimmed(const CString& strText)
-{
-    std::string text = strText.Str();
-    const char* pszBlanks = " \t\r\n";
-    size_t first = text.find_first_not_of(pszBlanks);
-    if (first == std::string::npos)
-        return CString();
-    size_t last = text.find_last_not_of(pszBlanks);
-    return CString(text.substr(first, last - first + 1));
-}
 
 CString Decimal(int nValue)
 {
@@ -41,8 +31,8 @@ void CMainFrame::AutoLogin(CString strUserName, CString strPassword)
     AnsiToUtf8(strUserName);
     AnsiToUtf8(strPassword);
     CLoginTask* pTask = new CLoginTask("/client/login/", 0, m_hWnd);
-    pTask->AddParam("user", Trimmed(strUserName));
-    pTask->AddParam("pass", Trimmed(strPassword));
+    pTask->AddParam("user", strUserName.Trim());
+    pTask->AddParam("pass", strPassword.Trim());
     GetVeloraApp()->ExecuteTask(pTask);
 }
 
@@ -103,17 +93,15 @@ LRESULT CMainFrame::OnRootNodesLoaded()
 
 LRESULT CMainFrame::OnLoginStateChanged()
 {
-    HDC hDC = GetWindowDC(m_hWnd);
-    if (hDC) {
-        DrawCaption(this, hDC, 4);
-        ReleaseDC(m_hWnd, hDC);
-    }
+    CWindowDC dc(m_hWnd);
+    if (dc)
+        DrawCaption(this, dc, 4);
     return 0;
 }
 
 LRESULT CMainFrame::OnCheckVersionResult()
 {
-    if (MessageBoxA(m_hWnd, "检测到新的更新版本，现在需要更新吗？", "维罗路书", MB_OKCANCEL | MB_ICONINFORMATION) ==
+    if (::MessageBoxA(m_hWnd, "检测到新的更新版本，现在需要更新吗？", "维罗路书", MB_OKCANCEL | MB_ICONINFORMATION) ==
         IDOK)
         LaunchUpdater();
     return 0;

@@ -29,14 +29,11 @@ static void EndIfAlreadyRunning()
     if (!IsAppRunning())
         return;
     AfxMessageBox("维罗客户端已经在运行了", MB_OK);
-    HANDLE hProcess = OpenProcess(PROCESS_TERMINATE, FALSE, GetCurrentProcessId());
-    TerminateProcess(hProcess, 0);
-    CloseHandle(hProcess);
+    TerminateOwnProcess(0);
 }
 
 BOOL CVeloraApp::InitInstance()
 {
-    AfxSetAppTitle(AfxLoadString(AFX_IDS_APP_TITLE));
     EndIfAlreadyRunning();
 
     INITCOMMONCONTROLSEX icc = {8, 0xFF};

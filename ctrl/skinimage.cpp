@@ -1,0 +1,32 @@
+#include "ctrl/skinimage.h"
+
+#include "util/paths.h"
+
+CSkinImage::CSkinImage(const char* pszRelativePath)
+{
+    std::wstring strPath = GetFullPath(pszRelativePath).Wide();
+    std::unique_ptr<Gdiplus::Image> pImage(Gdiplus::Image::FromFile(strPath.c_str()));
+    if (pImage && pImage->GetLastStatus() == Gdiplus::Ok && pImage->GetWidth() > 0 && pImage->GetHeight() > 0)
+        m_pImage = std::move(pImage);
+}
+
+int CSkinImage::Width() const
+{
+    return m_pImage ? static_cast<int>(m_pImage->GetWidth()) : 0;
+}
+
+int CSkinImage::Height() const
+{
+    return m_pImage ? static_cast<int>(m_pImage->GetHeight()) : 0;
+}
+
+void CSkinImage::Draw(Gdiplus::Graphics& graphics, int x, int y) const
+{
+    Draw(graphics, x, y, Width(), Height());
+}
+
+void CSkinImage::Draw(Gdiplus::Graphics& graphics, int x, int y, int cx, int cy) const
+{
+    if (m_pImage)
+        graphics.DrawImage(m_pImage.get(), x, y, cx, cy);
+}
