@@ -728,10 +728,10 @@ FLAT_MARGIN = 4  # float_box: transparent margin around the opaque card
 
 def flat_colours():
     """One colour per skin, in name order: points of a 4-level grid (so any two differ by 64 or more in
-    some channel), no greys, each at least 40 away in some channel from every reserved colour."""
+    some channel), no greys, each at least 48 away in some channel from every reserved colour."""
     levels = (0x20, 0x60, 0xA0, 0xE0)
     grid = [(r, g, b) for r in levels for g in levels for b in levels if not r == g == b]
-    free = [c for c in grid if all(max(abs(x - y) for x, y in zip(c, rc)) >= 40 for rc in RESERVED)]
+    free = [c for c in grid if all(max(abs(x - y) for x, y in zip(c, rc)) >= 48 for rc in RESERVED)]
     # step through the grid so that names next to each other get unlike colours
     order = [free[(i * 7) % len(free)] for i in range(len(free))]
     names = sorted(SKINS)
