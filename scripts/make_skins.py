@@ -213,8 +213,8 @@ def skins(names, w, h, overlay=False):
 # ---- Caption band ---------------------------------------------------------------------------------
 
 CAPTION_H = 85  # the entries and the logo reach down to y = 85
-CAPTION_TOP = (92, 160, 241)
-CAPTION_BOTTOM = (50, 136, 204)
+CAPTION_TOP = mix(BLUE, WHITE, 0.05)
+CAPTION_BOTTOM = mix(BLUE, DEEP, 0.85)
 
 
 @skin("bg_title_bar", 1280, CAPTION_H)
@@ -222,7 +222,7 @@ def draw_title_bar(a):
     # Drawn twice side by side: everything here repeats with the image's width.
     a.rect((0, 0, a.w, a.h), a.vgrad([(0, CAPTION_TOP), (1, CAPTION_BOTTOM)]))
     # faint contour lines of a map, periodic in x
-    for k, (amp, base, phase, alpha) in enumerate([(9, 30, 0.0, 16), (12, 52, 1.7, 13), (7, 70, 3.1, 11)]):
+    for amp, base, phase, alpha in [(9, 30, 0.0, 16), (12, 52, 1.7, 13), (7, 70, 3.1, 11)]:
         pts = []
         for i in range(-8, 1300 // 8 + 9):
             x = i * 8
