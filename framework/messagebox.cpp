@@ -1,5 +1,9 @@
 #include "framework/messagebox.h"
 
+#include "framework/uicall.h"
+#include "framework/winapp.h"
+#include "framework/wnd.h"
+
 #include <mutex>
 #include <string>
 
@@ -16,6 +20,18 @@ std::string& Title()
 {
     static std::string s_title = "Velora";
     return s_title;
+}
+
+// On the UI thread a box is modal to the main window (or the popup last active over
+// it): the frame cannot be used or closed by the user while the box's loop runs inside
+// one of its own handlers. Worker threads show their boxes without an owner.
+HWND OwnerOnThisThread()
+{
+    if (!CUiCall::IsUiThread())
+        return NULL;
+    CWnd* pMain = AfxGetMainWnd();
+    HWND hMain = pMain ? pMain->GetSafeHwnd() : NULL;
+    return hMain && IsWindow(hMain) ? GetLastActivePopup(hMain) : NULL;
 }
 
 } // namespace
@@ -35,5 +51,5 @@ CString AfxGetAppTitle()
 int AfxMessageBox(const char* pszText, UINT nType)
 {
     CString strTitle = AfxGetAppTitle();
-    return MessageBoxA(NULL, pszText ? pszText : "", strTitle, nType);
+    return MessageBoxA(OwnerOnThisThread(), pszText ? pszText : "", strTitle, nType);
 }

@@ -39,6 +39,7 @@ struct CWindowSearch {
     DWORD dwProcessId;
     const char* pszTitle;
     const char* pszClass;
+    bool bSkipDialogs;
     HWND hFound;
 };
 
@@ -53,7 +54,8 @@ BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
     GetWindowTextA(hWnd, szText, sizeof(szText));
     GetClassNameA(hWnd, szClass, sizeof(szClass));
     if ((pSearch->pszTitle && strcmp(szText, pSearch->pszTitle) != 0) ||
-        (pSearch->pszClass && strcmp(szClass, pSearch->pszClass) != 0))
+        (pSearch->pszClass && strcmp(szClass, pSearch->pszClass) != 0) ||
+        (pSearch->bSkipDialogs && strcmp(szClass, "#32770") == 0))
         return TRUE;
     pSearch->hFound = hWnd;
     return FALSE;
@@ -154,9 +156,19 @@ bool CAppDriver::Start(const std::string& strArguments)
 
 HWND CAppDriver::WaitForWindow(const char* pszTitle, const char* pszClass, DWORD dwTimeoutMs) const
 {
+    return Wait(pszTitle, pszClass, false, dwTimeoutMs);
+}
+
+HWND CAppDriver::WaitForFrame(const char* pszTitle, DWORD dwTimeoutMs) const
+{
+    return Wait(pszTitle, NULL, true, dwTimeoutMs);
+}
+
+HWND CAppDriver::Wait(const char* pszTitle, const char* pszClass, bool bSkipDialogs, DWORD dwTimeoutMs) const
+{
     DWORD dwStart = GetTickCount();
     do {
-        CWindowSearch search{m_pi.dwProcessId, pszTitle, pszClass, NULL};
+        CWindowSearch search{m_pi.dwProcessId, pszTitle, pszClass, bSkipDialogs, NULL};
         EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
         if (search.hFound)
             return search.hFound;
