@@ -142,7 +142,7 @@ bool CAppDriver::Exists(const std::string& strName) const
     return GetFileAttributesA((m_strFolder + strName).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool CAppDriver::Start(const std::string& strArguments)
+bool CAppDriver::Start(const std::string& strArguments, DWORD dwCreationFlags)
 {
     std::string target = m_strFolder + m_strProgram.substr(m_strProgram.find_last_of('\\') + 1);
     if (!Exists(target.substr(m_strFolder.size())) && !CopyFileA(m_strProgram.c_str(), target.c_str(), FALSE))
@@ -150,8 +150,8 @@ bool CAppDriver::Start(const std::string& strArguments)
     std::string commandLine = "\"" + target + "\"" + (strArguments.empty() ? "" : " " + strArguments);
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
-    return CreateProcessA(target.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL, m_strFolder.c_str(), &si,
-                          &m_pi) != 0;
+    return CreateProcessA(target.c_str(), &commandLine[0], NULL, NULL, FALSE, dwCreationFlags, NULL,
+                          m_strFolder.c_str(), &si, &m_pi) != 0;
 }
 
 HWND CAppDriver::WaitForWindow(const char* pszTitle, const char* pszClass, DWORD dwTimeoutMs) const

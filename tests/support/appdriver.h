@@ -25,7 +25,8 @@ public:
     bool ReadFile(const std::string& strName, std::string& strBytes) const;
     bool Exists(const std::string& strName) const;
 
-    bool Start(const std::string& strArguments = std::string());
+    // dwCreationFlags: CreateProcess's, e.g. to start the program as a debuggee.
+    bool Start(const std::string& strArguments = std::string(), DWORD dwCreationFlags = 0);
     DWORD ProcessId() const { return m_pi.dwProcessId; }
     HANDLE Process() const { return m_pi.hProcess; }
     // A visible or hidden top-level window of the program; NULL on time-out.
