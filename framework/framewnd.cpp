@@ -137,6 +137,41 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID)
     return pApp && pApp->OnCmdMsg(nID);
 }
 
+LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CLOSE:
+        OnClose();
+        return 0;
+    case WM_ENABLE:
+        OnEnable(static_cast<BOOL>(wParam));
+        return 0;
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+// A disabled frame has a modal box or dialog over it, whose loop may run inside one of
+// the frame's own handlers (the start-up sequence runs inside the first caption paint):
+// destroying the frame there would return into a deleted object. The close waits until
+// the frame is enabled again, when that loop has ended.
+void CFrameWnd::OnClose()
+{
+    if (!IsWindowEnabled(m_hWnd)) {
+        m_bClosePending = TRUE;
+        return;
+    }
+    Default();
+}
+
+void CFrameWnd::OnEnable(BOOL bEnable)
+{
+    Default();
+    if (bEnable && m_bClosePending) {
+        m_bClosePending = FALSE;
+        PostMessage(WM_CLOSE);
+    }
+}
+
 void CFrameWnd::PostNcDestroy()
 {
     CDocument* pDoc = m_pDocument;

@@ -23,6 +23,7 @@ public:
     CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
 
     BOOL OnCmdMsg(UINT nID) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     CDocument* m_pDocument = NULL;
 
@@ -34,10 +35,13 @@ protected:
     // The client area's windows; the base makes one view of the context's view class.
     virtual BOOL OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext* pContext);
     void PostNcDestroy() override;
+    virtual void OnClose();
+    virtual void OnEnable(BOOL bEnable);
 
     UINT m_nIDResource = 0;
 
 private:
+    BOOL m_bClosePending = FALSE;
     static const char* FrameClassName(UINT nIDResource);
     void UpdateFrameTitle();
 };

@@ -2,6 +2,9 @@
 
 #include "framework/afxres.h"
 #include "framework/resources.h"
+#include "framework/uicall.h"
+#include "framework/winapp.h"
+#include "framework/wnd.h"
 
 #include <mutex>
 #include <string>
@@ -34,6 +37,18 @@ CString ExecutableName()
     return CString(strName.c_str());
 }
 
+// On the UI thread a box is modal to the main window (or the popup last active over
+// it): the frame cannot be used or closed by the user while the box's loop runs inside
+// one of its own handlers. Worker threads show their boxes without an owner.
+HWND OwnerOnThisThread()
+{
+    if (!CUiCall::IsUiThread())
+        return NULL;
+    CWnd* pMain = AfxGetMainWnd();
+    HWND hMain = pMain ? pMain->GetSafeHwnd() : NULL;
+    return hMain && IsWindow(hMain) ? GetLastActivePopup(hMain) : NULL;
+}
+
 } // namespace
 
 void AfxSetAppTitle(const char* pszTitle)
@@ -56,5 +71,5 @@ CString AfxGetAppTitle()
 int AfxMessageBox(const char* pszText, UINT nType)
 {
     CString strTitle = AfxGetAppTitle();
-    return MessageBoxA(NULL, pszText ? pszText : "", strTitle, nType);
+    return MessageBoxA(OwnerOnThisThread(), pszText ? pszText : "", strTitle, nType);
 }

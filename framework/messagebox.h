@@ -11,8 +11,9 @@
 void AfxSetAppTitle(const char* pszTitle);
 CString AfxGetAppTitle();
 
-// A modal message box captioned with the application title. It has no owner window,
-// so any thread may show it; the result is the button pressed (0 when none could be shown).
+// A modal message box captioned with the application title; the result is the button
+// pressed (0 when none could be shown). Any thread may show it: on the UI thread it is
+// owned by the main window, which stays disabled meanwhile; elsewhere it has no owner.
 int AfxMessageBox(const char* pszText, UINT nType = MB_OK);
 
 #endif

@@ -13,3 +13,10 @@ void AfxTrace(const char* pszFormat, ...)
     va_end(args);
     OutputDebugStringA(szText);
 }
+
+void AfxAssertFailed(const char* pszCondition, const char* pszFile, int nLine)
+{
+    AfxTrace("%s(%d): assertion failed: %s\n", pszFile, nLine, pszCondition);
+    if (IsDebuggerPresent())
+        DebugBreak();
+}

@@ -61,3 +61,9 @@ BOOL CUiCall::Call(const std::function<void()>& fn)
         return WndProc(hWnd, WM_UI_CALL, 0, reinterpret_cast<LPARAM>(&fn)) == 1;
     return SendMessageA(hWnd, WM_UI_CALL, 0, reinterpret_cast<LPARAM>(&fn)) == 1;
 }
+
+BOOL CUiCall::IsUiThread()
+{
+    HWND hWnd = s_hWnd.load();
+    return hWnd && GetWindowThreadProcessId(hWnd, NULL) == GetCurrentThreadId();
+}

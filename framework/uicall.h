@@ -20,6 +20,8 @@ public:
     // TRUE when fn ran on the UI thread (directly when called from it). fn must not throw;
     // an exception is caught there and the call still counts as run.
     static BOOL Call(const std::function<void()>& fn);
+    // TRUE on the thread that made the window, while it stands.
+    static BOOL IsUiThread();
 
 private:
     static LRESULT CALLBACK WndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -7,6 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/env.sh"
 
 "$here/setup.sh"
+velora_choose_test_arch
 "$here/configure.sh"
 
 run_dir="$VELORA_BUILD/run"

@@ -6,6 +6,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=env.sh
 source "$here/env.sh"
+# shellcheck source=debsrc.sh
+source "$here/debsrc.sh"
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
@@ -54,9 +56,15 @@ if [ ! -f "$VELORA_DEPS/jsoncpp/src/lib_json/json_value.cpp" ]; then
   src_list=/etc/apt/sources.list.d/velora-deb-src.sources
   if ! apt-get source --print-uris libjsoncpp >/dev/null 2>&1; then
     if [ ! -f "$src_list" ]; then
-      echo "setup: adding a deb-src entry"
-      printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' |
-        as_root tee "$src_list" >/dev/null
+      # The same archive as the machine's own Debian entries, for sources.
+      codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+      entries=$(velora_debsrc_entries /etc/apt "$codename")
+      if [ -z "$entries" ]; then
+        echo "setup: apt has no Debian deb entry for $codename to derive a deb-src entry from" >&2
+        exit 1
+      fi
+      echo "setup: adding deb-src entries for the configured Debian sources"
+      echo "$entries" | as_root tee "$src_list" >/dev/null
     fi
     apt_updated=0
     apt_update_once

@@ -5,6 +5,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/env.sh"
 
 "$here/setup.sh"
+velora_choose_test_arch
 "$here/configure.sh"
+if [ "$VELORA_TEST_ARCH" != i686 ]; then
+  # The shipped 32-bit programs are checked too, as far as that needs no Wine.
+  (cd "$VELORA_BUILD_I686" && ctest --output-on-failure -L shipped)
+fi
 cd "$VELORA_BUILD"
 ctest --output-on-failure -j"$(nproc)" "$@"

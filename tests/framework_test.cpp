@@ -1,5 +1,6 @@
 #include "framework/cstring.h"
 #include "framework/parseurl.h"
+#include "framework/trace.h"
 
 #include <gtest/gtest.h>
 
@@ -64,4 +65,14 @@ TEST(ParseUrl, RejectsWhatIsNotAUrl)
     EXPECT_FALSE(AfxParseURL("http://host:99999/", dwType, server, object, nPort));
     EXPECT_FALSE(AfxParseURL("http://host:80x/", dwType, server, object, nPort));
     EXPECT_FALSE(AfxParseURL(nullptr, dwType, server, object, nPort));
+}
+
+// A shipped build does not even evaluate the arguments: no side effect of a trace or an
+// assertion happens there.
+TEST(TraceTest, ArgumentsAreEvaluatedInDiagnosticBuildsOnly)
+{
+    int n = 0;
+    TRACE("%d\n", ++n);
+    ASSERT(++n > 0);
+    EXPECT_EQ(FRAMEWORK_DIAGNOSTICS ? 2 : 0, n);
 }

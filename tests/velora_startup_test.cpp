@@ -30,7 +30,7 @@ protected:
     HWND StartAndWaitForFrame(CAppDriver& app)
     {
         EXPECT_TRUE(app.Start());
-        return app.WaitForWindow("Velora", nullptr, kWindowTimeoutMs);
+        return app.WaitForFrame("Velora", kWindowTimeoutMs);
     }
 
     // Waits until n requests arrived on the path.
@@ -145,7 +145,7 @@ TEST_F(VeloraStartup, TruncatedConfigurationShowsTheFrameworkMessageAndGoesOn)
     ASSERT_TRUE(app.WriteFile("data\\config.vr", std::string("\x09trav", 5)));
     ASSERT_TRUE(app.Start());
     CBoxAnswerer answerer(app.ProcessId());
-    HWND hFrame = app.WaitForWindow("Velora", nullptr, kWindowTimeoutMs);
+    HWND hFrame = app.WaitForFrame("Velora", kWindowTimeoutMs);
     ASSERT_NE(nullptr, hFrame);
     DWORD dwStart = GetTickCount();
     while (answerer.Boxes().empty() && GetTickCount() - dwStart < 15000)
@@ -156,6 +156,30 @@ TEST_F(VeloraStartup, TruncatedConfigurationShowsTheFrameworkMessageAndGoesOn)
     EXPECT_EQ(1u, WaitForRequests(kListPath, 1).size());
     EXPECT_TRUE(IsWindow(hFrame));
     Close(app, hFrame);
+}
+
+// The box runs its loop inside the frame's first caption paint: a close that arrives
+// meanwhile must wait for the box, not destroy the frame under it.
+TEST_F(VeloraStartup, CloseDuringTheStartUpBoxWaitsForTheBox)
+{
+    CAppDriver app(WinePath(VELORA_EXE));
+    ASSERT_TRUE(app.WriteFile("data\\config.vr", std::string("\x09trav", 5)));
+    ASSERT_TRUE(app.Start());
+    HWND hBox = app.WaitForWindow("Velora", "#32770", kWindowTimeoutMs);
+    HWND hFrame = app.WaitForFrame("Velora", 1000);
+    ASSERT_NE(nullptr, hBox);
+    ASSERT_NE(nullptr, hFrame);
+    EXPECT_EQ(hFrame, GetWindow(hBox, GW_OWNER));
+    EXPECT_FALSE(IsWindowEnabled(hFrame));
+    PostMessage(hFrame, WM_CLOSE, 0, 0);
+    Sleep(1000);
+    EXPECT_TRUE(IsWindow(hFrame));
+    EXPECT_TRUE(IsWindow(hBox));
+    CBoxAnswerer answerer(app.ProcessId());
+    DWORD dwExitCode = 99;
+    EXPECT_TRUE(app.WaitForExit(15000, dwExitCode));
+    EXPECT_EQ(0u, dwExitCode);
+    EXPECT_EQ(1u, answerer.Boxes().size());
 }
 
 TEST_F(VeloraStartup, SecondInstanceSaysSoAndEndsWithoutAFrame)
@@ -214,7 +238,7 @@ TEST_F(VeloraStartup, UpdateTypeOneAsksAndCancelStartsNothing)
     ASSERT_TRUE(app.WriteFile("data\\config.vr", StoredAccount("", "")));
     ASSERT_TRUE(app.Install(WinePath(VELORA_UPDATE_STUB), "Update.exe"));
     ASSERT_TRUE(app.Start());
-    HWND hFrame = app.WaitForWindow("Velora", nullptr, kWindowTimeoutMs);
+    HWND hFrame = app.WaitForFrame("Velora", kWindowTimeoutMs);
     ASSERT_NE(nullptr, hFrame);
     HWND hBox = app.WaitForWindow("维罗路书", "#32770", 15000);
     ASSERT_NE(nullptr, hBox);

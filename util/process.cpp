@@ -12,6 +12,10 @@ void LaunchUpdater()
     CString strCommand = "\"" + strPath + "\"";
     std::vector<char> commandLine(strCommand.GetString(), strCommand.GetString() + strCommand.GetLength() + 1);
 
+#if !defined(_WIN64)
+    static_assert(sizeof(SECURITY_ATTRIBUTES) == 12, "security attributes of 12 bytes");
+    static_assert(sizeof(STARTUPINFOA) == 68, "a start-up record of 68 bytes");
+#endif
     SECURITY_ATTRIBUTES process = {sizeof(SECURITY_ATTRIBUTES), NULL, TRUE};
     SECURITY_ATTRIBUTES thread = {sizeof(SECURITY_ATTRIBUTES), NULL, TRUE};
     STARTUPINFOA startup = {};

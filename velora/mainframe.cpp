@@ -62,6 +62,10 @@ int CMainFrame::OnCreate(LPCREATESTRUCTA lpCreateStruct)
         return -1;
     }
 
+#if !defined(_WIN64)
+    // The tray gets the full record, balloon icon included (_WIN32_WINNT 0x0600).
+    static_assert(sizeof(NOTIFYICONDATAA) == 508, "the notify-icon record must be the full 508 bytes");
+#endif
     ZeroMemory(&g_trayIconData, sizeof(g_trayIconData));
     g_trayIconData.cbSize = sizeof(NOTIFYICONDATAA);
     g_trayIconData.hWnd = m_hWnd;
@@ -78,14 +82,15 @@ int CMainFrame::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 
 BOOL CMainFrame::OnCreateClient(LPCREATESTRUCTA, CCreateContext* pContext)
 {
-    if (!m_wndSplitter.CreateStatic(this, 1, 2, WS_CHILD | WS_VISIBLE, AFX_IDW_PANE_FIRST)) {
-        TRACE("splitter not created\n");
+    // A missing pane is asserted in diagnostic builds; the frame goes on without it.
+    BOOL bSplitter = m_wndSplitter.CreateStatic(this, 1, 2, WS_CHILD | WS_VISIBLE, AFX_IDW_PANE_FIRST);
+    ASSERT(bSplitter);
+    if (!bSplitter)
         return TRUE;
-    }
-    if (!m_wndSplitter.CreateView(0, 0, RUNTIME_CLASS(CLeftContainer), SIZE{170, 0}, pContext))
-        TRACE("left pane not created\n");
-    if (!m_wndSplitter.CreateView(0, 1, RUNTIME_CLASS(CVeloraBrowser), SIZE{0, 0}, pContext))
-        TRACE("browser pane not created\n");
+    BOOL bLeft = m_wndSplitter.CreateView(0, 0, RUNTIME_CLASS(CLeftContainer), SIZE{170, 0}, pContext);
+    ASSERT(bLeft);
+    BOOL bBrowser = m_wndSplitter.CreateView(0, 1, RUNTIME_CLASS(CVeloraBrowser), SIZE{0, 0}, pContext);
+    ASSERT(bBrowser);
     return TRUE;
 }
 

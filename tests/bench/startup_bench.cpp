@@ -59,7 +59,7 @@ int main(int argc, char** argv)
         velora.WriteFile("data\\config.vr", std::string("\x09traveller\x07secret1", 18));
         t0 = Now();
         velora.Start();
-        HWND hFrame = velora.WaitForWindow("Velora", NULL, 30000);
+        HWND hFrame = velora.WaitForFrame("Velora", 30000);
         double tWindow = Now() - t0;
         while (RequestCount() < 3 && Now() - t0 < 30)
             Sleep(5);

@@ -1,6 +1,16 @@
-// Compares N requests through the task registry (one worker thread per task) with
-// the same N POSTs made directly with WinINet on one thread, against the stand-in.
-// Usage: task_bench [N]
+// Private memory over many batches of requests, and the cost of the task path (one
+// worker thread per task) beside the same POSTs made directly with WinINet on one thread,
+// against the stand-in.
+// Usage: task_bench [N [BATCHES [MODE]]]    (N = 200, BATCHES = 20, MODE = tasks)
+// MODE says what one batch is, so that growth can be told apart by its source:
+//   tasks      N tasks through the task registry, then the rate comparison
+//   threads    N plain threads that do nothing
+//   sessions   N POSTs on this thread, each with a WinINet session of its own
+//   shared     N POSTs on this thread through one WinINet session
+//   threaded   the same N POSTs, each on a plain thread of its own
+//   sockets    N POSTs on this thread with plain Windows Sockets, no WinINet
+
+#include <winsock2.h>
 
 #include "task/taskregistry.h"
 #include "tests/support/probetask.h"
@@ -11,6 +21,9 @@
 #include <wininet.h>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -45,62 +58,172 @@ bool DirectPost(HINTERNET hSession, const char* pszBody)
     return bOk;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// One POST with a session of its own, as each task's engine makes it.
+bool SessionPost()
 {
-    int n = argc > 1 ? atoi(argv[1]) : 200;
-    if (n <= 0 || !StandIn::Reset()) {
-        fprintf(stderr, "the service stand-in does not answer on port %d\n", StandIn::Port());
-        return 1;
-    }
-    // One request first, so WinINet's one-time start-up is not counted as growth.
-    HINTERNET hWarm = InternetOpenA("bench", INTERNET_OPEN_TYPE_PRECONFIG, NULL, NULL, 0);
-    DirectPost(hWarm, "pid=0&");
-    InternetCloseHandle(hWarm);
-    SIZE_T startBytes = PrivateBytes();
-    SIZE_T peakBytes = startBytes;
+    HINTERNET hSession = InternetOpenA("bench", INTERNET_OPEN_TYPE_PRECONFIG, NULL, NULL, 0);
+    bool bOk = hSession && DirectPost(hSession, "pid=0&");
+    if (hSession)
+        InternetCloseHandle(hSession);
+    return bOk;
+}
 
-    // Two batches: growth in the second one would be a leak, not start-up cost.
+// The same request as DirectPost, on a socket of its own.
+bool SocketPost()
+{
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    if (s == INVALID_SOCKET)
+        return false;
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<u_short>(StandIn::Port()));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    char request[256];
+    int nLength = snprintf(request, sizeof(request),
+                           "POST %s HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Type: application/x-www-form-urlencoded\r\n"
+                           "Content-Length: 6\r\nConnection: close\r\n\r\npid=0&",
+                           kPath);
+    bool bOk = connect(s, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 &&
+               send(s, request, nLength, 0) == nLength;
+    char buffer[2048];
+    while (bOk && recv(s, buffer, sizeof(buffer), 0) > 0) {
+    }
+    closesocket(s);
+    return bOk;
+}
+
+DWORD WINAPI Idle(LPVOID)
+{
+    return 0;
+}
+
+DWORD WINAPI PostThread(LPVOID)
+{
+    return SessionPost() ? 0 : 1;
+}
+
+// Runs n threads of the procedure, at most 50 at a time, and waits for all.
+void RunThreads(int n, LPTHREAD_START_ROUTINE pfnProc)
+{
+    for (int nDone = 0; nDone < n;) {
+        std::vector<HANDLE> threads;
+        for (; nDone < n && threads.size() < 50; ++nDone) {
+            HANDLE hThread = CreateThread(NULL, 0, pfnProc, NULL, 0, NULL);
+            if (hThread)
+                threads.push_back(hThread);
+        }
+        WaitForMultipleObjects(DWORD(threads.size()), threads.data(), TRUE, 60000);
+        for (HANDLE hThread : threads)
+            CloseHandle(hThread);
+    }
+}
+
+// The most tasks (and so worker threads) alive at once in any batch so far: Wine keeps
+// the bookkeeping of that many threads for reuse.
+int g_nPeakLive = 0;
+
+void NotePeak()
+{
+    g_nPeakLive = std::max(g_nPeakLive, CProbeTask::s_nLive.load());
+}
+
+void RunTasks(int n)
+{
+    TaskRegistry registry;
+    CProbeSink sink;
+    for (int i = 0; i < n; ++i) {
+        CProbeTask* pTask = new CProbeTask(kPath, 3, &registry, &sink);
+        pTask->AddParam("pid", "0");
+        registry.ExecuteTask(pTask);
+        NotePeak();
+    }
+    for (DWORD dwStart = GetTickCount(); !sink.WaitFor(n, 5) && GetTickCount() - dwStart < 60000;)
+        NotePeak();
+    WaitForNoLiveTasks(10000);
+}
+
+void RunBatch(const char* pszMode, int n)
+{
+    if (strcmp(pszMode, "threads") == 0) {
+        RunThreads(n, Idle);
+    } else if (strcmp(pszMode, "sessions") == 0) {
+        for (int i = 0; i < n; ++i)
+            SessionPost();
+    } else if (strcmp(pszMode, "shared") == 0) {
+        HINTERNET hSession = InternetOpenA("bench", INTERNET_OPEN_TYPE_PRECONFIG, NULL, NULL, 0);
+        for (int i = 0; i < n; ++i)
+            DirectPost(hSession, "pid=0&");
+        InternetCloseHandle(hSession);
+    } else if (strcmp(pszMode, "sockets") == 0) {
+        for (int i = 0; i < n; ++i)
+            SocketPost();
+    } else if (strcmp(pszMode, "threaded") == 0) {
+        RunThreads(n, PostThread);
+    } else {
+        RunTasks(n);
+    }
+}
+
+void CompareRates(int n)
+{
     LARGE_INTEGER t0, t1, t2;
-    SIZE_T afterFirst = 0;
-    SIZE_T afterTasks = 0;
-    for (int batch = 0; batch < 2; ++batch) {
-        TaskRegistry registry;
-        CProbeSink sink;
-        QueryPerformanceCounter(&t0);
-        for (int i = 0; i < n; ++i) {
-            CProbeTask* pTask = new CProbeTask(kPath, 3, &registry, &sink);
-            pTask->AddParam("pid", "0");
-            registry.ExecuteTask(pTask);
-            if (PrivateBytes() > peakBytes)
-                peakBytes = PrivateBytes();
-        }
-        while (!sink.WaitFor(n, 20)) {
-            if (PrivateBytes() > peakBytes)
-                peakBytes = PrivateBytes();
-        }
-        WaitForNoLiveTasks(10000);
-        QueryPerformanceCounter(&t1);
-        Sleep(500);
-        (batch == 0 ? afterFirst : afterTasks) = PrivateBytes();
-    }
-
+    QueryPerformanceCounter(&t0);
+    RunTasks(n);
+    QueryPerformanceCounter(&t1);
     HINTERNET hSession = InternetOpenA("bench", INTERNET_OPEN_TYPE_PRECONFIG, NULL, NULL, 0);
     int nOk = 0;
     for (int i = 0; i < n; ++i)
         nOk += DirectPost(hSession, "pid=0&");
     InternetCloseHandle(hSession);
     QueryPerformanceCounter(&t2);
-
     double taskRate = n / Seconds(t0, t1);
     double directRate = n / Seconds(t1, t2);
     printf("requests: %d (direct ok: %d)\n", n, nOk);
     printf("task path:   %.1f requests/s\n", taskRate);
     printf("direct path: %.1f requests/s\n", directRate);
     printf("cost per request, task/direct: %.2fx\n", directRate / taskRate);
-    printf("private memory: start %lu KB, peak %lu KB, after batch 1 %lu KB, after batch 2 %lu KB\n",
-           (unsigned long)(startBytes / 1024), (unsigned long)(peakBytes / 1024), (unsigned long)(afterFirst / 1024),
-           (unsigned long)(afterTasks / 1024));
+}
+
+double Megabytes(SIZE_T nBytes)
+{
+    return double(nBytes) / (1024.0 * 1024.0);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int n = argc > 1 ? atoi(argv[1]) : 200;
+    int nBatches = argc > 2 ? atoi(argv[2]) : 20;
+    const char* pszMode = argc > 3 ? argv[3] : "tasks";
+    if (n <= 0 || nBatches <= 0 || !StandIn::Reset()) {
+        fprintf(stderr, "the service stand-in does not answer on port %d\n", StandIn::Port());
+        return 1;
+    }
+    WSADATA wsa;
+    WSAStartup(MAKEWORD(2, 2), &wsa);
+    // One request first, so WinINet's one-time start-up is not counted as growth.
+    SessionPost();
+    SIZE_T nStart = PrivateBytes();
+    printf("mode %s, %d per batch; private memory at start %.1f MB\n", pszMode, n, Megabytes(nStart));
+    SIZE_T nFirst = 0, nHighest = 0, nLast = 0;
+    for (int batch = 1; batch <= nBatches; ++batch) {
+        RunBatch(pszMode, n);
+        Sleep(500);
+        nLast = PrivateBytes();
+        if (batch == 1)
+            nFirst = nLast;
+        if (nLast > nHighest)
+            nHighest = nLast;
+        printf("after batch %2d: %.1f MB (%+.1f MB from batch 1)", batch, Megabytes(nLast),
+               Megabytes(nLast) - Megabytes(nFirst));
+        if (strcmp(pszMode, "tasks") == 0)
+            printf(", most tasks alive at once so far: %d", g_nPeakLive);
+        printf("\n");
+    }
+    printf("private memory: start %.1f MB, after batch 1 %.1f MB, highest %.1f MB, last %.1f MB\n", Megabytes(nStart),
+           Megabytes(nFirst), Megabytes(nHighest), Megabytes(nLast));
+    if (strcmp(pszMode, "tasks") == 0)
+        CompareRates(n);
     return 0;
 }

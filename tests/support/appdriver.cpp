@@ -39,6 +39,7 @@ struct CWindowSearch {
     DWORD dwProcessId;
     const char* pszTitle;
     const char* pszClass;
+    bool bSkipDialogs;
     HWND hFound;
 };
 
@@ -53,7 +54,8 @@ BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
     GetWindowTextA(hWnd, szText, sizeof(szText));
     GetClassNameA(hWnd, szClass, sizeof(szClass));
     if ((pSearch->pszTitle && strcmp(szText, pSearch->pszTitle) != 0) ||
-        (pSearch->pszClass && strcmp(szClass, pSearch->pszClass) != 0))
+        (pSearch->pszClass && strcmp(szClass, pSearch->pszClass) != 0) ||
+        (pSearch->bSkipDialogs && strcmp(szClass, "#32770") == 0))
         return TRUE;
     pSearch->hFound = hWnd;
     return FALSE;
@@ -140,7 +142,7 @@ bool CAppDriver::Exists(const std::string& strName) const
     return GetFileAttributesA((m_strFolder + strName).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool CAppDriver::Start(const std::string& strArguments)
+bool CAppDriver::Start(const std::string& strArguments, DWORD dwCreationFlags)
 {
     std::string target = m_strFolder + m_strProgram.substr(m_strProgram.find_last_of('\\') + 1);
     if (!Exists(target.substr(m_strFolder.size())) && !CopyFileA(m_strProgram.c_str(), target.c_str(), FALSE))
@@ -148,15 +150,25 @@ bool CAppDriver::Start(const std::string& strArguments)
     std::string commandLine = "\"" + target + "\"" + (strArguments.empty() ? "" : " " + strArguments);
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
-    return CreateProcessA(target.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL, m_strFolder.c_str(), &si,
-                          &m_pi) != 0;
+    return CreateProcessA(target.c_str(), &commandLine[0], NULL, NULL, FALSE, dwCreationFlags, NULL,
+                          m_strFolder.c_str(), &si, &m_pi) != 0;
 }
 
 HWND CAppDriver::WaitForWindow(const char* pszTitle, const char* pszClass, DWORD dwTimeoutMs) const
 {
+    return Wait(pszTitle, pszClass, false, dwTimeoutMs);
+}
+
+HWND CAppDriver::WaitForFrame(const char* pszTitle, DWORD dwTimeoutMs) const
+{
+    return Wait(pszTitle, NULL, true, dwTimeoutMs);
+}
+
+HWND CAppDriver::Wait(const char* pszTitle, const char* pszClass, bool bSkipDialogs, DWORD dwTimeoutMs) const
+{
     DWORD dwStart = GetTickCount();
     do {
-        CWindowSearch search{m_pi.dwProcessId, pszTitle, pszClass, NULL};
+        CWindowSearch search{m_pi.dwProcessId, pszTitle, pszClass, bSkipDialogs, NULL};
         EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
         if (search.hFound)
             return search.hFound;

@@ -25,11 +25,15 @@ public:
     bool ReadFile(const std::string& strName, std::string& strBytes) const;
     bool Exists(const std::string& strName) const;
 
-    bool Start(const std::string& strArguments = std::string());
+    // dwCreationFlags: CreateProcess's, e.g. to start the program as a debuggee.
+    bool Start(const std::string& strArguments = std::string(), DWORD dwCreationFlags = 0);
     DWORD ProcessId() const { return m_pi.dwProcessId; }
     HANDLE Process() const { return m_pi.hProcess; }
     // A visible or hidden top-level window of the program; NULL on time-out.
     HWND WaitForWindow(const char* pszTitle, const char* pszClass, DWORD dwTimeoutMs) const;
+    // A top-level window with that title that is not a dialog box: the framework's
+    // message boxes carry the application title, which is the main window's title too.
+    HWND WaitForFrame(const char* pszTitle, DWORD dwTimeoutMs) const;
     // True when the program ended in time; its exit code in dwExitCode.
     bool WaitForExit(DWORD dwTimeoutMs, DWORD& dwExitCode);
     void Kill();
@@ -39,6 +43,8 @@ public:
     static std::string WindowText(HWND hWnd);
 
 private:
+    HWND Wait(const char* pszTitle, const char* pszClass, bool bSkipDialogs, DWORD dwTimeoutMs) const;
+
     std::string m_strProgram;
     std::string m_strFolder;
     PROCESS_INFORMATION m_pi = {};
