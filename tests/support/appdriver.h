@@ -25,7 +25,9 @@ public:
     bool ReadFile(const std::string& strName, std::string& strBytes) const;
     bool Exists(const std::string& strName) const;
 
-    bool Start(const std::string& strArguments = std::string());
+    // Copies the program into the install folder (or its sub-folder strSubFolder, which
+    // must exist) and starts it there; the current folder is the install folder.
+    bool Start(const std::string& strArguments = std::string(), const std::string& strSubFolder = std::string());
     DWORD ProcessId() const { return m_pi.dwProcessId; }
     HANDLE Process() const { return m_pi.hProcess; }
     // A visible or hidden top-level window of the program; NULL on time-out.
