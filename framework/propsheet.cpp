@@ -120,6 +120,12 @@ INT_PTR CPropertySheet::DoModal()
         record.hInstance = GetModuleHandleA(NULL);
         record.pfnDlgProc = CPropertyPage::PageDialogProc;
         record.lParam = reinterpret_cast<LPARAM>(pPage);
+        // A wizard's title bar shows the current page's title, by default its template's
+        // caption: the sheet's caption stands for every page that names no title itself.
+        if ((m_psh.dwFlags & PSH_WIZARD) && !m_strCaption.IsEmpty() && !(record.dwFlags & PSP_USETITLE)) {
+            record.dwFlags |= PSP_USETITLE;
+            record.pszTitle = m_strCaption;
+        }
         records.push_back(record);
     }
     CWnd* pOwner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();

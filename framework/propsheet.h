@@ -10,7 +10,8 @@
 // dialog manager handles the page's few messages alone. The sheet tells its pages of
 // activation and of the wizard buttons by WM_NOTIFY (PSN_*); a page answers through its
 // window procedure's result. How the wizard ended is learnt from PSN_WIZFINISH, since
-// PropertySheet's own result does not tell Finish from other endings everywhere.
+// PropertySheet's own result does not tell Finish from other endings everywhere. A
+// wizard's title bar keeps the sheet's caption on every page.
 #include "framework/dialog.h"
 
 #include <commctrl.h>

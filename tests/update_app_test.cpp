@@ -14,7 +14,7 @@
 namespace {
 
 const char kVersionPath[] = "/client/update/";
-const char kWizardTitle[] = "维罗路书升级向导";
+const char kWizardTitle[] = "维罗路书升级";
 const char kDoneBox[] = "Update|安装程序下载完成，点击完成开始安装！";
 const char kFinishPrompt[] = "安装提示：|安装前先要卸载老版本，请您退出当前运行的维罗路书客户端，现在开始安装吗？";
 const int kBackButton = 0x3023, kNextButton = 0x3024, kFinishButton = 0x3025;
@@ -226,6 +226,7 @@ protected:
         ASSERT_NE(nullptr, hDialog) << "no save dialog";
         EXPECT_TRUE(WaitForPageTwo(hSheet));
         EXPECT_FALSE(IsOn(hSheet, kFinishButton));
+        EXPECT_EQ(kWizardTitle, CAppDriver::WindowText(hSheet));
         m_strProposed = FileDialogName(hDialog);
         if (strName.empty())
             EXPECT_TRUE(CancelFileDialog(hDialog));
@@ -332,7 +333,7 @@ TEST_F(UpdateApp, WizardListsTheReleaseNotes)
     std::string longInfo;
     std::vector<std::string> longRows(1);
     for (int i = 1; i <= 25; ++i) {
-        std::string piece = std::to_string(i) + "、" + std::string(i == 25 ? 0 : 60, 'x') + "改进";
+        std::string piece = std::to_string(i) + "、" + std::string(i == 25 ? 0 : 100, 'x') + "改进";
         longInfo += (i > 1 ? "|" : "") + piece;
         if (i <= 4)
             longRows[0] += (i > 1 ? "|" : "") + piece;

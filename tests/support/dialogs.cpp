@@ -95,8 +95,10 @@ HWND WaitForFileDialog(DWORD dwProcessId, DWORD dwTimeoutMs)
 
 std::string FileDialogName(HWND hDialog)
 {
+    // WM_GETTEXT, not GetWindowText: across processes the latter gives an edit's
+    // creation text, not what it holds now.
     char szName[MAX_PATH] = "";
-    GetWindowTextA(FileNameField(hDialog), szName, sizeof(szName));
+    SendMessageA(FileNameField(hDialog), WM_GETTEXT, sizeof(szName), reinterpret_cast<LPARAM>(szName));
     return szName;
 }
 
