@@ -168,8 +168,8 @@ protected:
         ASSERT_TRUE(app.Install(WinePath(MARKER_EXE), strSubFolder + "unins000.exe"));
     }
 
-    // Runs the program to its end; false when it did not end in time. bSawWindow: a
-    // visible window of it showed meanwhile.
+    // Runs the program to its end; false when it did not end in time or not with exit
+    // code 0. bSawWindow: a top-level window of it (visible or not) existed meanwhile.
     static bool RunToEnd(CAppDriver& app, bool& bSawWindow)
     {
         bSawWindow = false;
