@@ -183,6 +183,19 @@ TEST_F(InstallerDownload, OneRecordPerBlockOnPort80AndACompleteEnd)
     EXPECT_EQ(Host(), requests[0].Header("Host"));
 }
 
+// received * 100 overflows 32 bits past 21,474,836 bytes: the percentages still rise to 100.
+TEST_F(InstallerDownload, PercentagesOfALargeInstallerRiseTo100)
+{
+    const int nSize = 22000000;
+    ASSERT_TRUE(StandIn::QueueReply("/files/large.exe", 200, std::string(nSize, 'v')));
+    RunToEnd(Url("/files/large.exe"), "large.exe");
+    ASSERT_EQ(static_cast<size_t>((nSize + 1023) / 1024), m_page.progress.size());
+    for (size_t i = 1; i < m_page.progress.size(); ++i)
+        ASSERT_LE(std::get<2>(m_page.progress[i - 1]), std::get<2>(m_page.progress[i])) << i;
+    EXPECT_EQ(Progress(nSize, nSize, 100), m_page.progress.back());
+    EXPECT_EQ((std::vector<WPARAM>{0}), m_page.ends);
+}
+
 TEST_F(InstallerDownload, ErrorStatusBodyIsSavedAsTheInstaller)
 {
     ASSERT_TRUE(StandIn::QueueReply("/files/gone.exe", 404, "missing page"));
