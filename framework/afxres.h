@@ -10,6 +10,8 @@
 #define ID_INDICATOR_SCRL 59139
 #define AFX_IDW_STATUS_BAR 59393
 #define AFX_IDW_PANE_FIRST 59648
+// A wizard ended with its Finish button (CPropertySheet::DoModal).
+#define ID_WIZFINISH 0x3025
 #define AFX_IDS_APP_TITLE 57344
 #define AFX_IDS_IDLEMESSAGE 57345
 // Frame style: the document's title is added to the window title.

@@ -88,6 +88,18 @@ int CString::Find(char ch, int nStart) const
     return pos == std::string::npos ? -1 : static_cast<int>(pos);
 }
 
+int CString::ReverseFind(char ch) const
+{
+    int nFound = -1;
+    for (int i = 0; i < GetLength(); ++i) {
+        if (m_str[i] == ch)
+            nFound = i;
+        else if (IsDBCSLeadByte(static_cast<BYTE>(m_str[i])) && i + 1 < GetLength())
+            ++i;
+    }
+    return nFound;
+}
+
 CString CString::Left(int nCount) const
 {
     if (nCount <= 0)

@@ -37,6 +37,9 @@ public:
     int Compare(const char* psz) const;
     int Find(const char* pszSub, int nStart = 0) const;
     int Find(char ch, int nStart = 0) const;
+    // The last ch, -1 when there is none. Trail bytes of double-byte characters of the
+    // ANSI code page are skipped: in code page 936 a trail byte can equal "|" or "\\".
+    int ReverseFind(char ch) const;
     CString Left(int nCount) const;
     CString Mid(int nFirst) const;
     CString Mid(int nFirst, int nCount) const;

@@ -18,7 +18,9 @@ public:
     std::string GetClientType() const { return m_strClientType; }
     std::string GetClientVersion() const { return m_strClientVersion; }
     std::string GetUpdateTime() const { return m_strUpdateTime; }
-    std::string GetDownloadUrl() const { return m_strDownloadUrl; }
+    // The updater's two texts: where the installer is, and the release notes (pieces
+    // separated by "|").
+    std::string GetDownUrl() const { return m_strDownloadUrl; }
     std::string GetInfo() const { return m_strInfo; }
 
 private:

@@ -32,6 +32,11 @@
 #define WM_DOWNLOAD_DONE (WM_USER + 108)
 // A newer client version is offered (version check, update type 1).
 #define WM_NEW_VERSION (WM_USER + 109)
+// Updater: installer download worker to the wizard's second page, after each block;
+// lParam a new CInstallerProgress that the page frees when its handler returns TRUE.
+#define WM_INSTALLER_PROGRESS (WM_USER + 101)
+// Updater: the installer download ended; wParam 0 when the whole length arrived, else 1.
+#define WM_INSTALLER_DOWNLOADED (WM_USER + 102)
 // Browser view to itself, posted: a navigation to repeat with the client's headers.
 #define WM_DEFERRED_NAVIGATE (WM_USER + 1000)
 

@@ -177,14 +177,14 @@ TEST(VersionReply, ReadsKeysDirectlyFromData)
     EXPECT_EQ("5", message.GetClientType());
     EXPECT_EQ("1.0.0.3", message.GetClientVersion());
     EXPECT_EQ("2013-05-01", message.GetUpdateTime());
-    EXPECT_EQ("http://h/u.zip", message.GetDownloadUrl());
+    EXPECT_EQ("http://h/u.zip", message.GetDownUrl());
     EXPECT_EQ(kCityGbk, message.GetInfo());
 
     // The keys are not looked for under "table".
     CCheckVersionMessage nested;
     nested.Decode(Reply("{\"table\":{\"updatetype\":\"1\",\"downurl\":\"x\"}}"));
     EXPECT_EQ(0, nested.GetUpdateType());
-    EXPECT_EQ("", nested.GetDownloadUrl());
+    EXPECT_EQ("", nested.GetDownUrl());
 }
 
 TEST(VersionReply, UpdateTypeValues)
@@ -222,6 +222,6 @@ TEST(VersionReply, WrongDataOrFailedHeadNeverAsksForAnUpdate)
         message.Decode(pszText);
         EXPECT_TRUE(message.GetHead()->IsFailed()) << pszText;
         EXPECT_EQ(0, message.GetUpdateType()) << pszText;
-        EXPECT_EQ("", message.GetDownloadUrl()) << pszText;
+        EXPECT_EQ("", message.GetDownUrl()) << pszText;
     }
 }

@@ -25,7 +25,7 @@ bool AnyContains(const std::vector<std::string>& strings, const std::string& tex
 TEST(DebugOutput, DiagnosticBuildTracesAndAssertsToTheDebugger)
 {
     CAppDriver app(WinePath(VELORA_TRACE_DIAGNOSTIC));
-    CDebugOutput output([&](DWORD dwFlags) { return app.Start(std::string(), dwFlags); });
+    CDebugOutput output([&](DWORD dwFlags) { return app.Start(std::string(), std::string(), dwFlags); });
     ASSERT_TRUE(output.Started());
     ASSERT_TRUE(output.WaitForEnd(30000));
     std::vector<std::string> strings = output.Strings();
@@ -43,7 +43,7 @@ TEST(DebugOutput, ShippedVeloraWritesNoStoredAccount)
     ASSERT_TRUE(StandIn::Reset());
     CAppDriver app(WinePath(VELORA_EXE));
     ASSERT_TRUE(app.WriteFile("data\\config.vr", std::string("\x09traveller\x07") + kPassword));
-    CDebugOutput output([&](DWORD dwFlags) { return app.Start(std::string(), dwFlags); });
+    CDebugOutput output([&](DWORD dwFlags) { return app.Start(std::string(), std::string(), dwFlags); });
     ASSERT_TRUE(output.Started());
     HWND hFrame = app.WaitForFrame("Velora", 30000);
     ASSERT_NE(nullptr, hFrame);

@@ -46,6 +46,18 @@ TEST(ExePaths, RelativePathsAreAppendedUnchanged)
     EXPECT_TRUE(IsFileExist(GetFullPath("./utils_test.exe")));
 }
 
+// The updater starts the uninstaller beside itself, whatever folder it was started in.
+TEST_F(PathsTest, UninstallerIsBesideTheExecutableWhateverTheCurrentFolder)
+{
+    CString strExpected = GetExeDirectory() + "unins000.exe";
+    EXPECT_EQ(strExpected, GetUninstallerPath());
+    char szCurrent[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, szCurrent);
+    ASSERT_TRUE(SetCurrentDirectoryA(m_strDir));
+    EXPECT_EQ(strExpected, GetUninstallerPath());
+    SetCurrentDirectoryA(szCurrent);
+}
+
 TEST_F(PathsTest, DirectoryAndFileChecks)
 {
     EXPECT_TRUE(IsDirectoryExist(m_strDir.Left(m_strDir.GetLength() - 1)));

@@ -54,6 +54,11 @@ CString GetUpdaterPath()
     return GetExeDirectory() + "Update.exe";
 }
 
+CString GetUninstallerPath()
+{
+    return GetExeDirectory() + "unins000.exe";
+}
+
 // The first-file search finds nothing for a path ending in a separator, and the
 // start-up sequence asks with "...\data\": the separator is dropped first, else an
 // existing data folder would read as missing on every start.

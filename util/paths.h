@@ -14,6 +14,8 @@ CString GetExeDirectory();
 CString GetFullPath(CString strRelative);
 CString GetConfigFilePath();
 CString GetUpdaterPath();
+// The client's uninstaller beside the updater.
+CString GetUninstallerPath();
 
 BOOL IsDirectoryExist(CString strPath);
 BOOL IsFileExist(CString strPath);

@@ -142,9 +142,9 @@ bool CAppDriver::Exists(const std::string& strName) const
     return GetFileAttributesA((m_strFolder + strName).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool CAppDriver::Start(const std::string& strArguments, DWORD dwCreationFlags)
+bool CAppDriver::Start(const std::string& strArguments, const std::string& strSubFolder, DWORD dwCreationFlags)
 {
-    std::string target = m_strFolder + m_strProgram.substr(m_strProgram.find_last_of('\\') + 1);
+    std::string target = m_strFolder + strSubFolder + m_strProgram.substr(m_strProgram.find_last_of('\\') + 1);
     if (!Exists(target.substr(m_strFolder.size())) && !CopyFileA(m_strProgram.c_str(), target.c_str(), FALSE))
         return false;
     std::string commandLine = "\"" + target + "\"" + (strArguments.empty() ? "" : " " + strArguments);

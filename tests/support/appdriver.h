@@ -25,8 +25,11 @@ public:
     bool ReadFile(const std::string& strName, std::string& strBytes) const;
     bool Exists(const std::string& strName) const;
 
+    // Copies the program into the install folder (or its sub-folder strSubFolder, which
+    // must exist) and starts it there; the current folder is the install folder.
     // dwCreationFlags: CreateProcess's, e.g. to start the program as a debuggee.
-    bool Start(const std::string& strArguments = std::string(), DWORD dwCreationFlags = 0);
+    bool Start(const std::string& strArguments = std::string(), const std::string& strSubFolder = std::string(),
+               DWORD dwCreationFlags = 0);
     DWORD ProcessId() const { return m_pi.dwProcessId; }
     HANDLE Process() const { return m_pi.hProcess; }
     // A visible or hidden top-level window of the program; NULL on time-out.

@@ -1,8 +1,11 @@
 #include "tests/support/boxanswerer.h"
 
+#include "tests/support/dialogs.h"
+
 #include <cstring>
 
-CBoxAnswerer::CBoxAnswerer(DWORD dwProcessId) : m_dwProcessId(dwProcessId), m_thread([this] { Run(); })
+CBoxAnswerer::CBoxAnswerer(DWORD dwProcessId, bool bMessageBoxesOnly)
+    : m_dwProcessId(dwProcessId), m_bMessageBoxesOnly(bMessageBoxesOnly), m_thread([this] { Run(); })
 {
 }
 
@@ -21,6 +24,7 @@ std::vector<std::string> CBoxAnswerer::Boxes()
 namespace {
 struct CBoxSearch {
     DWORD dwProcessId;
+    bool bMessageBoxesOnly;
     std::vector<HWND> boxes;
 };
 } // namespace
@@ -32,7 +36,8 @@ BOOL CALLBACK CBoxAnswerer::OnWindow(HWND hWnd, LPARAM lParam)
     DWORD dwProcess = 0;
     GetWindowThreadProcessId(hWnd, &dwProcess);
     GetClassNameA(hWnd, szClass, sizeof(szClass));
-    if (dwProcess == pSearch->dwProcessId && strcmp(szClass, "#32770") == 0 && IsWindowVisible(hWnd))
+    if (dwProcess == pSearch->dwProcessId && strcmp(szClass, "#32770") == 0 && IsWindowVisible(hWnd) &&
+        (!pSearch->bMessageBoxesOnly || IsMessageBox(hWnd)))
         pSearch->boxes.push_back(hWnd);
     return TRUE;
 }
@@ -40,7 +45,7 @@ BOOL CALLBACK CBoxAnswerer::OnWindow(HWND hWnd, LPARAM lParam)
 void CBoxAnswerer::Run()
 {
     while (!m_bStop) {
-        CBoxSearch search{m_dwProcessId, {}};
+        CBoxSearch search{m_dwProcessId, m_bMessageBoxesOnly, {}};
         EnumWindows(OnWindow, reinterpret_cast<LPARAM>(&search));
         for (HWND hBox : search.boxes) {
             char szCaption[64] = "", szText[512] = "";

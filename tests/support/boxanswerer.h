@@ -3,7 +3,8 @@
 
 // Answers (OK) every message box of one process (this one unless told otherwise)
 // from its own thread while it lives, and keeps "caption|text" of each, so no test
-// leaves a box open.
+// leaves a box open. bMessageBoxesOnly leaves the process's other dialogs (a wizard, a
+// save dialog) to the test.
 
 #include <windows.h>
 #include <atomic>
@@ -14,7 +15,7 @@
 
 class CBoxAnswerer {
 public:
-    explicit CBoxAnswerer(DWORD dwProcessId = GetCurrentProcessId());
+    explicit CBoxAnswerer(DWORD dwProcessId = GetCurrentProcessId(), bool bMessageBoxesOnly = false);
     ~CBoxAnswerer();
     CBoxAnswerer(const CBoxAnswerer&) = delete;
     CBoxAnswerer& operator=(const CBoxAnswerer&) = delete;
@@ -26,6 +27,7 @@ private:
     void Run();
 
     DWORD m_dwProcessId;
+    bool m_bMessageBoxesOnly;
     std::atomic<bool> m_bStop{false};
     std::mutex m_lock;
     std::vector<std::string> m_boxes;

@@ -1,0 +1,116 @@
+#include "tests/support/dialogs.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// The file-name field of the system's file dialogs: an edit (edt1) or an editable combo
+// box (cmb13), depending on the dialog's style.
+HWND FileNameField(HWND hDialog)
+{
+    HWND hField = GetDlgItem(hDialog, 0x480);
+    return hField ? hField : GetDlgItem(hDialog, 0x47C);
+}
+
+bool IsDialogClass(HWND hWnd)
+{
+    char szClass[16] = "";
+    GetClassNameA(hWnd, szClass, sizeof(szClass));
+    return strcmp(szClass, "#32770") == 0;
+}
+
+struct CSearch {
+    DWORD dwProcessId;
+    bool (*pfnMatch)(HWND);
+    HWND hFound;
+};
+
+BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
+{
+    auto* pSearch = reinterpret_cast<CSearch*>(lParam);
+    DWORD dwProcess = 0;
+    GetWindowThreadProcessId(hWnd, &dwProcess);
+    if (dwProcess != pSearch->dwProcessId || !IsWindowVisible(hWnd) || !pSearch->pfnMatch(hWnd))
+        return TRUE;
+    pSearch->hFound = hWnd;
+    return FALSE;
+}
+
+HWND WaitForWindow(DWORD dwProcessId, bool (*pfnMatch)(HWND), DWORD dwTimeoutMs)
+{
+    DWORD dwStart = GetTickCount();
+    do {
+        CSearch search{dwProcessId, pfnMatch, NULL};
+        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.hFound)
+            return search.hFound;
+        Sleep(50);
+    } while (GetTickCount() - dwStart < dwTimeoutMs);
+    return NULL;
+}
+
+bool IsFileDialog(HWND hWnd)
+{
+    return IsDialogClass(hWnd) && FileNameField(hWnd) != NULL;
+}
+
+bool WaitUntilClosed(HWND hWnd)
+{
+    for (int i = 0; i < 500 && IsWindow(hWnd) && IsWindowVisible(hWnd); ++i)
+        Sleep(10);
+    return !IsWindow(hWnd) || !IsWindowVisible(hWnd);
+}
+
+void PressButton(HWND hDialog, int nButton)
+{
+    PostMessageA(hDialog, WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(hDialog, nButton)));
+}
+
+} // namespace
+
+bool IsMessageBox(HWND hWnd)
+{
+    return IsDialogClass(hWnd) && GetDlgItem(hWnd, 0xFFFF) != NULL && FileNameField(hWnd) == NULL;
+}
+
+std::string AnswerMessageBox(DWORD dwProcessId, int nButton, DWORD dwTimeoutMs)
+{
+    HWND hBox = WaitForWindow(dwProcessId, IsMessageBox, dwTimeoutMs);
+    if (!hBox)
+        return "";
+    char szCaption[128] = "", szText[512] = "";
+    GetWindowTextA(hBox, szCaption, sizeof(szCaption));
+    GetDlgItemTextA(hBox, 0xFFFF, szText, sizeof(szText));
+    PressButton(hBox, nButton);
+    WaitUntilClosed(hBox);
+    return std::string(szCaption) + "|" + szText;
+}
+
+HWND WaitForFileDialog(DWORD dwProcessId, DWORD dwTimeoutMs)
+{
+    return WaitForWindow(dwProcessId, IsFileDialog, dwTimeoutMs);
+}
+
+std::string FileDialogName(HWND hDialog)
+{
+    // WM_GETTEXT, not GetWindowText: across processes the latter gives an edit's
+    // creation text, not what it holds now.
+    char szName[MAX_PATH] = "";
+    SendMessageA(FileNameField(hDialog), WM_GETTEXT, sizeof(szName), reinterpret_cast<LPARAM>(szName));
+    return szName;
+}
+
+bool AnswerFileDialog(HWND hDialog, const std::string& strPath)
+{
+    SendMessageA(FileNameField(hDialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(strPath.c_str()));
+    PressButton(hDialog, IDOK);
+    return WaitUntilClosed(hDialog);
+}
+
+bool CancelFileDialog(HWND hDialog)
+{
+    PressButton(hDialog, IDCANCEL);
+    return WaitUntilClosed(hDialog);
+}
