@@ -75,26 +75,6 @@ std::string PageUrl()
     return StandIn::Root() + kPagePath;
 }
 
-// The browser's client site, as the browser itself holds it.
-CComPtr<IOleClientSite> ClientSiteOf(CHtmlView* pView)
-{
-    CComPtr<IOleObject> pObject;
-    CComPtr<IOleClientSite> pSite;
-    if (pView && pView->GetBrowser() &&
-        SUCCEEDED(pView->GetBrowser()->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&pObject))))
-        pObject->GetClientSite(&pSite);
-    return pSite;
-}
-
-template <class T> CComPtr<T> SiteInterface(CHtmlView* pView, REFIID riid)
-{
-    CComPtr<T> p;
-    CComPtr<IOleClientSite> pSite = ClientSiteOf(pView);
-    if (pSite)
-        pSite.QueryInterface(riid, p);
-    return p;
-}
-
 class BrowserView : public ::testing::Test {
 protected:
     void SetUp() override
