@@ -28,7 +28,9 @@ make_prefix() {
   mkdir -p "$WINEPREFIX"
   "$WINE" wineboot -i >/dev/null 2>&1
   local fonts='HKCU\Software\Wine\Fonts\Replacements'
-  "$WINE" reg add "$fonts" /v "宋体" /d "Droid Sans Fallback" /f >/dev/null 2>&1
+  # A face with both Chinese and Latin glyphs: GDI+ draws no glyph from another font,
+  # so digits in "宋体" text (the client's version) would show as empty boxes.
+  "$WINE" reg add "$fonts" /v "宋体" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
   "$WINE" reg add "$fonts" /v "Arial" /d "Liberation Sans" /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
