@@ -60,6 +60,7 @@ LRESULT CCustomStatusBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CCustomStatusBar::OnPaint()
 {
+    m_strShownProgress.Empty();
     CPaintDC dc(m_hWnd);
     RECT rc;
     GetClientRect(&rc);
@@ -104,6 +105,10 @@ LRESULT CCustomStatusBar::OnDownloadProgress(const char* pszProgress)
 {
     CString strProgress = pszProgress;
     TRACE("CCustomStatusBar::OnDownloadProgress > %s\n", strProgress.GetString());
+    // The worker reports every 1,024 bytes; the box is drawn again only when its text
+    // changes or a paint has taken it away.
+    if (strProgress == m_strShownProgress)
+        return 0;
     CClientDC dc(m_hWnd);
     RECT rc;
     GetClientRect(&rc);
@@ -121,6 +126,7 @@ LRESULT CCustomStatusBar::OnDownloadProgress(const char* pszProgress)
         DrawBarText(graphics, strProgress, image.Width(), kTextY);
     }
     buffer.CopyTo(dc, rc.right - kBoxFromRight, 1, cxBox, cyBox);
+    m_strShownProgress = strProgress;
     return 0;
 }
 

@@ -32,6 +32,8 @@ private:
 
     char* m_pszDownloadUrl = NULL;
     CString m_strDownloadPath;
+    // The progress text on the screen now; empty when no box is shown.
+    CString m_strShownProgress;
 };
 
 #endif
