@@ -8,6 +8,8 @@
 #include "velora/velorabrowser.h"
 
 #include <gtest/gtest.h>
+#include <atomic>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -293,9 +295,21 @@ TEST_F(BrowserView, ScriptBoxesTakeTheServiceCaptionInPlaceOfTheBrowsers)
     CComPtr<IDocHostShowUI> pShowUI = SiteInterface<IDocHostShowUI>(m_pBrowser, IID_DocHostShowUI);
     ASSERT_NE(nullptr, pShowUI.Get());
     CBoxAnswerer answerer;
+    // While the box is up the browser's resource library is open, as data only: no code
+    // of it runs, so it is no module of the process.
+    std::atomic<bool> bBoxDone{false}, bLoadedAsModule{false};
+    std::thread watcher([&] {
+        while (!bBoxDone) {
+            bLoadedAsModule = bLoadedAsModule || GetModuleHandleA("shdoclc.dll") != NULL;
+            Sleep(5);
+        }
+    });
     LRESULT nResult = 0;
     wchar_t szStandard[] = L"Wine Internet Explorer", szOther[] = L"旅途", szText[] = L"Hello";
     EXPECT_EQ(S_OK, pShowUI->ShowMessage(NULL, szText, szStandard, MB_OK, NULL, 0, &nResult));
+    bBoxDone = true;
+    watcher.join();
+    EXPECT_FALSE(bLoadedAsModule);
     EXPECT_EQ(IDOK, nResult);
     EXPECT_EQ(S_OK, pShowUI->ShowMessage(NULL, szText, szOther, MB_OK, NULL, 0, &nResult));
     std::vector<std::string> boxes = answerer.Boxes();
