@@ -111,6 +111,8 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return OnLoginStateChanged();
     case WM_NEW_VERSION:
         return OnCheckVersionResult();
+    case WM_TRAY_NOTIFY:
+        return OnTrayNotify(wParam, lParam);
     }
     return CFrameWnd::WindowProc(message, wParam, lParam);
 }

@@ -25,6 +25,7 @@ public:
     ~CMainFrame() override;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnCmdMsg(UINT nID) override;
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // Paints the caption and, the first time, runs the start-up sequence.
@@ -70,6 +71,9 @@ private:
     LRESULT OnLoginStateChanged();
     LRESULT OnCheckVersionResult();
     void ShowNodeTree(TreeNode* pNode);
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    void OnTrayLogout();
+    void OnTrayExit();
 };
 
 // The process's one tray icon record: filled by the frame's creation, used again to

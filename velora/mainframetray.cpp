@@ -1,0 +1,78 @@
+// The main frame's tray icon: its menu and the commands chosen there.
+
+#include "velora/mainframe.h"
+
+#include "framework/dc.h"
+#include "util/process.h"
+#include "velora/captionpainter.h"
+#include "velora/resource.h"
+#include "velora/veloraapp.h"
+
+#include <shellapi.h>
+
+LRESULT CMainFrame::OnTrayNotify(WPARAM wParam, LPARAM lParam)
+{
+    if (lParam != WM_RBUTTONDOWN)
+        return 0;
+    HMENU hMenu = LoadMenuA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDR_TRAY_MENU));
+    if (!hMenu)
+        return 0;
+    HMENU hPopup = GetSubMenu(hMenu, 0);
+    if (IsIconic())
+        EnableMenuItem(hPopup, ID_TRAY_MINIMIZE, MF_BYCOMMAND | MF_GRAYED);
+    if (!IsWindowVisible())
+        EnableMenuItem(hPopup, ID_TRAY_HIDE, MF_BYCOMMAND | MF_GRAYED);
+    else if (!IsIconic())
+        EnableMenuItem(hPopup, ID_TRAY_SHOW, MF_BYCOMMAND | MF_GRAYED);
+    POINT point;
+    GetCursorPos(&point);
+    // The usual hand-over: a menu tracked for a window that is not in the foreground
+    // would not close when the user clicks elsewhere, and the posted message lets the
+    // system end the menu mode at once after a choice.
+    SetForegroundWindow(m_hWnd);
+    TrackPopupMenu(hPopup, TPM_RIGHTBUTTON, point.x, point.y, 0, m_hWnd, NULL);
+    PostMessage(WM_NULL);
+    DestroyMenu(hMenu);
+    return 0;
+}
+
+BOOL CMainFrame::OnCmdMsg(UINT nID)
+{
+    switch (nID) {
+    case ID_TRAY_SHOW:
+        ShowWindow(SW_SHOWNORMAL);
+        return TRUE;
+    case ID_TRAY_HIDE:
+        ShowWindow(SW_HIDE);
+        return TRUE;
+    case ID_TRAY_MINIMIZE:
+        ShowWindow(SW_SHOWMINIMIZED);
+        return TRUE;
+    case ID_TRAY_LOGOUT:
+        OnTrayLogout();
+        return TRUE;
+    case ID_TRAY_EXIT:
+        OnTrayExit();
+        return TRUE;
+    }
+    return CFrameWnd::OnCmdMsg(nID);
+}
+
+// Log-out is local: nothing is sent and the stored account stays; the next page's
+// cookie carries the empty session code.
+void CMainFrame::OnTrayLogout()
+{
+    GetVeloraApp()->m_strSessionCode.Empty();
+    m_strNickname.Empty();
+    m_strHeadImage.clear();
+    CWindowDC dc(m_hWnd);
+    if (dc)
+        DrawCaption(this, dc, 4);
+}
+
+// Ends the process at once: nothing is saved and no exit handling runs.
+void CMainFrame::OnTrayExit()
+{
+    Shell_NotifyIconA(NIM_DELETE, &g_trayIconData);
+    TerminateOwnProcess(0);
+}
