@@ -6,11 +6,11 @@
 #include "msg/messages.h"
 #include "tests/support/clientframe.h"
 #include "tests/support/standin.h"
-#include "util/base64.h"
 #include "util/paths.h"
 #include "velora/velorabrowser.h"
 
 #include <gtest/gtest.h>
+#include <skin_colours.h>
 #include <atomic>
 #include <cstring>
 #include <fstream>
@@ -25,12 +25,10 @@ namespace {
 
 // The save dialog's file-name field: the combo box of the newer style, or the edit.
 const int kFileNameCombo = 0x47C, kFileNameEdit = 0x480;
-const COLORREF kImageColour = RGB(200, 30, 60);
+// The flat test set's download.png.
+const COLORREF kImageColour = kSkinFlat_download;
 const COLORREF kBarColour = RGB(47, 140, 194);
-// Skins/download.png of the test: 20 x 16 pixels of kImageColour.
-const char kDownloadPng[] =
-    "iVBORw0KGgoAAAANSUhEUgAAABQAAAAQCAIAAACZeshMAAAAGElEQVR42mM4IWdDNmIY1TyqeVTzYNIMAN9NapDubpjrAAAAAElFTkSuQmCC";
-const int kImageWidth = 20, kImageHeight = 16;
+const int kImageWidth = kSkinWidth_download, kImageHeight = kSkinHeight_download;
 
 // Answers this process's dialogs from its own thread: a save dialog gets strSavePath
 // typed into its file-name field and is confirmed (cancelled when the path is empty);
@@ -170,12 +168,12 @@ bool Near(COLORREF a, COLORREF b, int nTolerance = 8)
 
 class StatusBar : public ::testing::Test {
 protected:
+    // The bar loads Skins/download.png from beside the running program.
     static void SetUpTestSuite()
     {
         CString strSkins = GetExeDirectory() + "Skins";
         CreateDirectoryA(strSkins, NULL);
-        std::string png = Base64Decode(kDownloadPng);
-        std::ofstream(std::string(strSkins) + "\\download.png", std::ios::binary).write(png.data(), png.size());
+        CopyFileA((std::string("Z:") + kSkinFlatDir + "/download.png").c_str(), strSkins + "\\download.png", FALSE);
     }
     void SetUp() override
     {
