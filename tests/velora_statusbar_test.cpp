@@ -32,7 +32,12 @@ TEST(VeloraStatusBar, ShowsTheClientVersionOnTheBlueStrip)
     ASSERT_TRUE(app.Start());
     HWND hFrame = app.WaitForWindow("Velora", nullptr, 30000);
     ASSERT_NE(nullptr, hFrame);
-    HWND hBar = FindWindowExA(hFrame, NULL, "msctls_statusbar32", NULL);
+    // The frame is found as soon as it exists; its bar and first paint follow.
+    HWND hBar = NULL;
+    for (DWORD dwStart = GetTickCount(); GetTickCount() - dwStart < 15000 && !(hBar && IsWindowVisible(hFrame));) {
+        Sleep(100);
+        hBar = FindWindowExA(hFrame, NULL, "msctls_statusbar32", NULL);
+    }
     ASSERT_NE(nullptr, hBar);
     Sleep(1500);
     CAppDriver::Screenshot(hFrame, WinePath(VELORA_SCREENSHOTS) + "\\velora-status-bar.png");
