@@ -26,14 +26,22 @@ make_prefix() {
   wine_env
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
-  # One persistent server for the whole run: each program then starts quickly.
-  "$WINESERVER" -p >/dev/null 2>&1 </dev/null
   "$WINE" wineboot -i >/dev/null 2>&1
   local fonts='HKCU\Software\Wine\Fonts\Replacements'
-  "$WINE" reg add "$fonts" /v "宋体" /d "Droid Sans Fallback" /f >/dev/null 2>&1
+  # A face with both Chinese and Latin glyphs: GDI+ draws no glyph from another font,
+  # so digits in "宋体" text (the client's version) would show as empty boxes.
+  "$WINE" reg add "$fonts" /v "宋体" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
   "$WINE" reg add "$fonts" /v "Arial" /d "Liberation Sans" /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  # The prefix's first start can leave two service managers behind; the RPC service
+  # (needed by every URL moniker, so by the browser control) then never starts and each
+  # navigation waits 10 s for it. So the set-up ends completely first...
+  "$WINESERVER" -w
+  # ...then one persistent server for the whole run (each program then starts quickly),
+  # whose system processes start once, with this first program.
+  "$WINESERVER" -p >/dev/null 2>&1 </dev/null
+  "$WINE" reg query 'HKCU\Software\Wine\WineDbg' >/dev/null 2>&1
 }
 
 start_standin() {

@@ -6,11 +6,11 @@
 // left, browser on the right) above the status bar. It owns the tray icon and the root
 // of the category tree, and runs the start-up sequence on its first caption paint.
 
+#include "ctrl/customstatusbar.h"
 #include "framework/cstring.h"
 #include "framework/dyncreate.h"
 #include "framework/framewnd.h"
 #include "framework/splitterwnd.h"
-#include "framework/statusbar.h"
 #include "model/treenode.h"
 
 #include <windows.h>
@@ -56,7 +56,7 @@ public:
     CString m_strNickname;
     Gdiplus::GdiplusStartupInput m_gdiplusStartupInput;
     ULONG_PTR m_gdiplusToken = 0;
-    CStatusBar m_wndStatusBar;
+    CCustomStatusBar m_wndStatusBar;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;

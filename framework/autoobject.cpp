@@ -1,0 +1,108 @@
+#include "framework/autoobject.h"
+
+#include "framework/cmdtarget.h"
+
+#include <wchar.h>
+
+CAutoObject::CAutoObject(CCmdTarget* pTarget) : m_pTarget(pTarget)
+{
+}
+
+STDMETHODIMP CAutoObject::QueryInterface(REFIID riid, void** ppv)
+{
+    if (!ppv)
+        return E_POINTER;
+    *ppv = NULL;
+    if (!IsEqualIID(riid, IID_IUnknown) && !IsEqualIID(riid, IID_IDispatch))
+        return E_NOINTERFACE;
+    *ppv = static_cast<IDispatch*>(this);
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP_(ULONG) CAutoObject::AddRef()
+{
+    return static_cast<ULONG>(InterlockedIncrement(&m_nRef));
+}
+
+STDMETHODIMP_(ULONG) CAutoObject::Release()
+{
+    LONG nRef = InterlockedDecrement(&m_nRef);
+    if (nRef == 0)
+        delete this;
+    return static_cast<ULONG>(nRef);
+}
+
+STDMETHODIMP CAutoObject::GetTypeInfoCount(UINT* pctinfo)
+{
+    if (!pctinfo)
+        return E_POINTER;
+    *pctinfo = 0;
+    return S_OK;
+}
+
+STDMETHODIMP CAutoObject::GetTypeInfo(UINT, LCID, ITypeInfo** ppTInfo)
+{
+    if (ppTInfo)
+        *ppTInfo = NULL;
+    return E_NOTIMPL;
+}
+
+// Names are matched without regard to case, as automation clients expect.
+STDMETHODIMP CAutoObject::GetIDsOfNames(REFIID, LPOLESTR* rgszNames, UINT cNames, LCID, DISPID* rgDispId)
+{
+    return ComCall([&]() -> HRESULT {
+        if (!rgszNames || !rgDispId)
+            return E_POINTER;
+        for (UINT i = 0; i < cNames; ++i)
+            rgDispId[i] = DISPID_UNKNOWN;
+        const CDispatchMap* pMap = m_pTarget ? m_pTarget->GetDispatchMap() : NULL;
+        if (cNames == 0 || !pMap || !rgszNames[0])
+            return cNames == 0 ? S_OK : DISP_E_UNKNOWNNAME;
+        for (int n = 0; n < pMap->nCount && rgDispId[0] == DISPID_UNKNOWN; ++n) {
+            if (_wcsicmp(rgszNames[0], pMap->pEntries[n].pszName) == 0)
+                rgDispId[0] = n + 1;
+        }
+        // No method has named parameters.
+        return rgDispId[0] == DISPID_UNKNOWN || cNames > 1 ? DISP_E_UNKNOWNNAME : S_OK;
+    });
+}
+
+STDMETHODIMP CAutoObject::Invoke(DISPID dispIdMember, REFIID, LCID, WORD wFlags, DISPPARAMS* pDispParams,
+                                 VARIANT* pVarResult, EXCEPINFO*, UINT* puArgErr)
+{
+    return ComCall([&]() -> HRESULT {
+        if (pVarResult)
+            VariantInit(pVarResult);
+        if (!m_pTarget)
+            return E_UNEXPECTED;
+        const CDispatchMap* pMap = m_pTarget->GetDispatchMap();
+        if (!pMap || dispIdMember < 1 || dispIdMember > pMap->nCount || !(wFlags & DISPATCH_METHOD))
+            return DISP_E_MEMBERNOTFOUND;
+        if (!pDispParams)
+            return E_POINTER;
+        return CallEntry(pMap->pEntries[dispIdMember - 1], pDispParams, puArgErr);
+    });
+}
+
+HRESULT CAutoObject::CallEntry(const CDispatchEntry& entry, DISPPARAMS* pDispParams, UINT* puArgErr)
+{
+    if (pDispParams->cNamedArgs > 0)
+        return DISP_E_NONAMEDARGS;
+    if (pDispParams->cArgs != static_cast<UINT>(entry.nTextParams))
+        return DISP_E_BADPARAMCOUNT;
+    CString args[1];
+    for (int i = 0; i < entry.nTextParams; ++i) {
+        // Arguments come last to first.
+        VARIANT* pArg = &pDispParams->rgvarg[entry.nTextParams - 1 - i];
+        CVariant text;
+        if (FAILED(VariantChangeType(&text, pArg, 0, VT_BSTR))) {
+            if (puArgErr)
+                *puArgErr = static_cast<UINT>(entry.nTextParams - 1 - i);
+            return DISP_E_TYPEMISMATCH;
+        }
+        args[i] = WideToAnsi(V_BSTR(&text));
+    }
+    entry.pfnCall(m_pTarget, args);
+    return S_OK;
+}

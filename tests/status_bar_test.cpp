@@ -1,0 +1,307 @@
+// The status bar as the client's download front end: page script asks for a download,
+// the test answers the save dialog, the worker fetches the file from the stand-in's
+// port 80 and the bar paints its progress and announces a complete file.
+
+#include "ctrl/customstatusbar.h"
+#include "msg/messages.h"
+#include "tests/support/clientframe.h"
+#include "tests/support/standin.h"
+#include "util/paths.h"
+#include "velora/velorabrowser.h"
+
+#include <gtest/gtest.h>
+#include <skin_colours.h>
+#include <atomic>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// The save dialog's file-name field: the combo box of the newer style, or the edit.
+const int kFileNameCombo = 0x47C, kFileNameEdit = 0x480;
+// The flat test set's download.png.
+const COLORREF kImageColour = kSkinFlat_download;
+const COLORREF kBarColour = RGB(47, 140, 194);
+const int kImageWidth = kSkinWidth_download, kImageHeight = kSkinHeight_download;
+
+// Answers this process's dialogs from its own thread: a save dialog gets strSavePath
+// typed into its file-name field and is confirmed (cancelled when the path is empty);
+// a message box is read, shown to onBox, then closed with OK.
+class CDialogAnswerer {
+public:
+    CDialogAnswerer(const std::string& strSavePath, std::function<void(const std::string&)> onBox = nullptr)
+        : m_strSavePath(strSavePath), m_onBox(std::move(onBox)), m_thread([this] { Run(); })
+    {
+    }
+    ~CDialogAnswerer()
+    {
+        m_bStop = true;
+        m_thread.join();
+    }
+    std::vector<std::string> Boxes()
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        return m_boxes;
+    }
+    std::vector<std::string> OfferedNames()
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        return m_offeredNames;
+    }
+
+private:
+    static BOOL CALLBACK Collect(HWND hWnd, LPARAM lParam)
+    {
+        DWORD dwProcess = 0;
+        char szClass[16] = "";
+        GetWindowThreadProcessId(hWnd, &dwProcess);
+        GetClassNameA(hWnd, szClass, sizeof(szClass));
+        if (dwProcess == GetCurrentProcessId() && strcmp(szClass, "#32770") == 0 && IsWindowVisible(hWnd))
+            reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+        return TRUE;
+    }
+    void Answer(HWND hDialog)
+    {
+        HWND hName = GetDlgItem(hDialog, kFileNameCombo);
+        if (!hName)
+            hName = GetDlgItem(hDialog, kFileNameEdit);
+        char szText[512] = "";
+        if (hName) {
+            GetWindowTextA(hName, szText, sizeof(szText));
+            {
+                std::lock_guard<std::mutex> lock(m_lock);
+                m_offeredNames.push_back(szText);
+            }
+            SetWindowTextA(hName, m_strSavePath.c_str());
+            PostMessageA(hDialog, WM_COMMAND, MAKEWPARAM(m_strSavePath.empty() ? IDCANCEL : IDOK, BN_CLICKED), 0);
+            return;
+        }
+        GetDlgItemTextA(hDialog, 0xFFFF, szText, sizeof(szText));
+        if (m_onBox)
+            m_onBox(szText);
+        {
+            std::lock_guard<std::mutex> lock(m_lock);
+            m_boxes.push_back(szText);
+        }
+        PostMessageA(hDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    }
+    void Run()
+    {
+        while (!m_bStop) {
+            std::vector<HWND> dialogs;
+            EnumWindows(Collect, reinterpret_cast<LPARAM>(&dialogs));
+            for (HWND hDialog : dialogs) {
+                Sleep(100); // let the dialog finish its set-up
+                Answer(hDialog);
+                for (int i = 0; i < 300 && IsWindow(hDialog) && IsWindowVisible(hDialog); ++i)
+                    Sleep(10);
+            }
+            Sleep(20);
+        }
+    }
+
+    std::string m_strSavePath;
+    std::function<void(const std::string&)> m_onBox;
+    std::atomic<bool> m_bStop{false};
+    std::mutex m_lock;
+    std::vector<std::string> m_boxes;
+    std::vector<std::string> m_offeredNames;
+    std::thread m_thread;
+};
+
+// Counts the download-done messages a window has finished handling.
+class CDoneCounter {
+public:
+    explicit CDoneCounter(HWND hWnd) : m_hWnd(hWnd)
+    {
+        s_pThis = this;
+        m_pfnOld = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
+    }
+    ~CDoneCounter()
+    {
+        SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnOld));
+        s_pThis = nullptr;
+    }
+    int Count() const { return m_nDone; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        LRESULT lResult = CallWindowProcA(s_pThis->m_pfnOld, hWnd, message, wParam, lParam);
+        if (message == WM_DOWNLOAD_DONE)
+            ++s_pThis->m_nDone;
+        return lResult;
+    }
+    static CDoneCounter* s_pThis;
+    HWND m_hWnd;
+    WNDPROC m_pfnOld;
+    int m_nDone = 0;
+};
+CDoneCounter* CDoneCounter::s_pThis = nullptr;
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return in ? std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()) : "<missing>";
+}
+
+std::string Pattern(size_t n)
+{
+    std::string text(n, '\0');
+    for (size_t i = 0; i < n; ++i)
+        text[i] = static_cast<char>(i * 13 % 251);
+    return text;
+}
+
+// Colours within a small distance count as the same (text edges are smoothed).
+bool Near(COLORREF a, COLORREF b, int nTolerance = 8)
+{
+    return abs(GetRValue(a) - GetRValue(b)) <= nTolerance && abs(GetGValue(a) - GetGValue(b)) <= nTolerance &&
+           abs(GetBValue(a) - GetBValue(b)) <= nTolerance;
+}
+
+class StatusBar : public ::testing::Test {
+protected:
+    // The bar loads Skins/download.png from beside the running program.
+    static void SetUpTestSuite()
+    {
+        CString strSkins = GetExeDirectory() + "Skins";
+        CreateDirectoryA(strSkins, NULL);
+        CopyFileA((std::string("Z:") + kSkinFlatDir + "/download.png").c_str(), strSkins + "\\download.png", FALSE);
+    }
+    void SetUp() override
+    {
+        ASSERT_NE(nullptr, ClientFrame());
+        ASSERT_TRUE(StandIn::Reset()) << "the service stand-in does not answer";
+        char szTemp[MAX_PATH] = "";
+        GetTempPathA(MAX_PATH, szTemp);
+        m_strDir = std::string(szTemp) + "velora-save-" + std::to_string(GetCurrentProcessId());
+        CreateDirectoryA(m_strDir.c_str(), NULL);
+    }
+    static CCustomStatusBar& Bar() { return ClientFrame()->m_wndStatusBar; }
+    static CComPtr<IDispatch> External()
+    {
+        return ExternalOf(dynamic_cast<CHtmlView*>(ClientFrame()->m_wndSplitter.GetPane(0, 1)));
+    }
+    // The stand-in serves port 80 on a loopback address of its own (see test-run.sh).
+    static std::string FileUrl(const std::string& name)
+    {
+        int nPort = StandIn::Port();
+        return "http://127.0." + std::to_string(nPort / 256) + "." + std::to_string(nPort % 256) + "/files/" + name;
+    }
+    // The progress box's top-left corner on the screen.
+    static POINT BoxOrigin()
+    {
+        RECT rc;
+        GetClientRect(Bar().m_hWnd, &rc);
+        POINT pt = {rc.right - 70, 1};
+        ClientToScreen(Bar().m_hWnd, &pt);
+        return pt;
+    }
+    static COLORREF ScreenPixel(POINT pt, int dx, int dy)
+    {
+        HDC hScreen = GetDC(NULL);
+        COLORREF cr = GetPixel(hScreen, pt.x + dx, pt.y + dy);
+        ReleaseDC(NULL, hScreen);
+        return cr;
+    }
+
+    std::string m_strDir;
+};
+
+} // namespace
+
+TEST_F(StatusBar, SaveDialogOffersTheAddressesLastPart)
+{
+    const struct {
+        const char* pszUrl;
+        const char* pszName;
+    } cases[] = {
+        {"http://h/files/app.apk", "app.apk"},
+        {"http://h/files/a.apk?x=1", "a.apk?x=1"},
+        {"http://h/files/", ""},
+        {"/app.apk", "velora"},
+        {"app.apk", "velora"},
+        {"", "velora"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CString(c.pszName), CCustomStatusBar::DefaultFileName(c.pszUrl)) << c.pszUrl;
+}
+
+TEST_F(StatusBar, ScriptDownloadIsSavedWithProgressAndAnnouncedWhenComplete)
+{
+    const std::string body = Pattern(100 * 1024);
+    ASSERT_TRUE(StandIn::QueueReply("/files/app.apk", 200, body));
+    const std::string path = m_strDir + "\\app.apk";
+    POINT box = BoxOrigin();
+    std::vector<COLORREF> boxPixels;
+    bool bTextSeen = false;
+    CDialogAnswerer answerer(path, [&](const std::string& text) {
+        if (text != "下载完成！")
+            return;
+        // The last progress box is still on the screen while the completion box shows.
+        boxPixels = {ScreenPixel(box, 2, 2), ScreenPixel(box, kImageWidth - 1, kImageHeight - 1),
+                     ScreenPixel(box, kImageWidth + 49, kImageHeight - 1)};
+        for (int x = kImageWidth; x < kImageWidth + 40 && !bTextSeen; ++x)
+            for (int y = 3; y < kImageHeight && !bTextSeen; ++y)
+                bTextSeen = Near(ScreenPixel(box, x, y), RGB(255, 255, 255), 60);
+    });
+
+    CComPtr<IDispatch> pExternal = External();
+    ASSERT_NE(nullptr, pExternal.Get());
+    ASSERT_EQ(S_OK, CallByName(pExternal, L"Download", {FileUrl("app.apk")}));
+    ASSERT_TRUE(PumpUntil([&] { return !answerer.Boxes().empty(); }, 30000));
+    PumpFor(500);
+
+    EXPECT_EQ(std::vector<std::string>{"app.apk"}, answerer.OfferedNames());
+    EXPECT_EQ(std::vector<std::string>{"下载完成！"}, answerer.Boxes());
+    EXPECT_STREQ(FileUrl("app.apk").c_str(), Bar().GetDownloadUrl());
+    EXPECT_EQ(CString(path.c_str()), Bar().GetDownloadPath());
+    EXPECT_TRUE(ReadFile(path) == body);
+    std::vector<CReceivedRequest> requests = StandIn::Requests("/files/app.apk");
+    ASSERT_EQ(1u, requests.size());
+    EXPECT_EQ("GET", requests[0].method);
+
+    ASSERT_EQ(3u, boxPixels.size());
+    EXPECT_EQ(kImageColour, boxPixels[0]);
+    EXPECT_EQ(kImageColour, boxPixels[1]);
+    EXPECT_EQ(kBarColour, boxPixels[2]);
+    EXPECT_TRUE(bTextSeen) << "no text beside the image";
+    // The bar's next paint takes the box away.
+    PumpFor(300);
+    EXPECT_EQ(kBarColour, ScreenPixel(box, 2, 2));
+    DeleteFileA(path.c_str());
+}
+
+TEST_F(StatusBar, CutTransferShowsOnlyTheWorkersBox)
+{
+    CScriptedReply reply;
+    reply.body = Pattern(20000);
+    reply.truncate = 5000;
+    ASSERT_TRUE(StandIn::QueueReply("/files/cut.apk", reply));
+    const std::string path = m_strDir + "\\cut.apk";
+    CDialogAnswerer answerer(path);
+    CDoneCounter done(Bar().m_hWnd);
+    ASSERT_EQ(S_OK, CallByName(External(), L"Download", {FileUrl("cut.apk")}));
+    ASSERT_TRUE(PumpUntil([&] { return done.Count() == 1; }, 30000));
+    EXPECT_EQ(std::vector<std::string>{"服务器已经关闭连接."}, answerer.Boxes());
+    EXPECT_EQ(5000u, ReadFile(path).size());
+    DeleteFileA(path.c_str());
+}
+
+TEST_F(StatusBar, EmptyAddressStillAsksUnderTheDefaultName)
+{
+    CDialogAnswerer answerer(""); // cancels
+    ASSERT_EQ(S_OK, CallByName(External(), L"Download", {""}));
+    PumpFor(500);
+    EXPECT_EQ(std::vector<std::string>{"velora"}, answerer.OfferedNames());
+    ASSERT_NE(nullptr, Bar().GetDownloadUrl());
+    EXPECT_STREQ("", Bar().GetDownloadUrl());
+    EXPECT_TRUE(answerer.Boxes().empty());
+}

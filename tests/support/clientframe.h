@@ -1,0 +1,42 @@
+#ifndef TESTS_SUPPORT_CLIENTFRAME_H
+#define TESTS_SUPPORT_CLIENTFRAME_H
+
+// A client inside the test program: Velora's application object and its main frame
+// (splitter with the browser pane, status bar), made once and shown, on the thread that
+// first asks for it, which then is the UI thread. No start-up sequence runs.
+
+#include "framework/comptr.h"
+#include "velora/mainframe.h"
+#include "velora/veloraapp.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CHtmlView;
+
+CVeloraApp& ClientApp();
+CMainFrame* ClientFrame();
+// Runs this thread's messages as the application's loop does (PreTranslateMessage
+// first) until done() holds or dwTimeoutMs passed; done()'s last answer.
+bool PumpUntil(const std::function<bool()>& done, DWORD dwTimeoutMs);
+void PumpFor(DWORD dwMs);
+
+// The browser's client site of a view, as the browser holds it, and one of its
+// interfaces; NULL when there is none.
+CComPtr<IOleClientSite> ClientSiteOf(CHtmlView* pView);
+template <class T> CComPtr<T> SiteInterface(CHtmlView* pView, REFIID riid)
+{
+    CComPtr<T> p;
+    CComPtr<IOleClientSite> pSite = ClientSiteOf(pView);
+    if (pSite)
+        pSite.QueryInterface(riid, p);
+    return p;
+}
+// The page's window.external as the browser obtains it from the site.
+CComPtr<IDispatch> ExternalOf(CHtmlView* pView);
+// Calls a method of a script's external object by name with text arguments, as script
+// does; the call's result.
+HRESULT CallByName(IDispatch* pObject, const wchar_t* pszName, const std::vector<std::string>& args);
+
+#endif
