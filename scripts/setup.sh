@@ -20,7 +20,7 @@ apt_update_once() {
 packages=(
   mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix cmake make googletest
   wine wine32:i386 wine64 xvfb x11-apps imagemagick
-  locales fonts-droid-fallback fonts-liberation
+  locales fonts-droid-fallback fonts-wqy-microhei fonts-liberation
   python3 python3-pil dpkg-dev
 )
 

@@ -31,9 +31,9 @@ make_prefix() {
   "$WINE" wineboot -i >/dev/null 2>&1
   local fonts='HKCU\Software\Wine\Fonts\Replacements'
   "$WINE" reg add "$fonts" /v "宋体" /d "Droid Sans Fallback" /f >/dev/null 2>&1
-  # The caption writes Chinese text in "Arial" as GDI+ paths, which take no glyphs from linked
-  # fonts here: Arial needs a face that has them.
-  "$WINE" reg add "$fonts" /v "Arial" /d "Droid Sans Fallback" /f >/dev/null 2>&1
+  # "Arial" carries Chinese text too (the caption's GDI+ paths take no glyphs from linked fonts
+  # here): a face with both Latin and Chinese glyphs.
+  "$WINE" reg add "$fonts" /v "Arial" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 }
