@@ -77,14 +77,14 @@ TEST(VeloraSkinned, StartShowsTheSkinnedCaptionAndTheFirstCategorysTree)
     EXPECT_EQ(kSkinFlat_book_menu_focus, ScreenPixel(rcFrame.left + 116, rcFrame.top + 5));
     EXPECT_EQ(kSkinFlat_icon_close, ScreenPixel(rcFrame.left + 898, rcFrame.top + 14));
 
-    // rows of 31 pixels: the blank root, category 11, its first leaf 111 (chosen), leaf 112
+    // rows of 30 pixels: the blank root, category 11, its first leaf 111 (chosen), leaf 112
     HWND hTree = NULL;
     EnumChildWindows(hFrame, FindTree, reinterpret_cast<LPARAM>(&hTree));
     ASSERT_NE(nullptr, hTree);
     RECT rcTree;
     GetWindowRect(hTree, &rcTree);
-    EXPECT_TRUE(WaitForPixel(rcTree.left + 5, rcTree.top + 2 * 31 + 15, kSkinFlat_item_focus));
-    EXPECT_EQ(RGB(238, 238, 238), ScreenPixel(rcTree.left + 5, rcTree.top + 3 * 31 + 15));
+    EXPECT_TRUE(WaitForPixel(rcTree.left + 5, rcTree.top + 2 * 30 + 15, kSkinFlat_item_focus));
+    EXPECT_EQ(RGB(238, 238, 238), ScreenPixel(rcTree.left + 5, rcTree.top + 3 * 30 + 15));
     ASSERT_EQ(1u, StandIn::Requests(kTreePath).size());
     EXPECT_EQ("nodeid=10&", StandIn::Requests(kTreePath)[0].body);
     CAppDriver::Screenshot(hFrame, WinePath(VELORA_SCREENSHOTS) + "\\velora-skinned.png");

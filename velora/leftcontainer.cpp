@@ -9,6 +9,8 @@ IMPLEMENT_DYNCREATE(CLeftContainer, CView)
 
 namespace {
 const UINT kTreeId = 4641;
+// The control keeps item heights even: rows are 30 pixels high, and the last line of each
+// 31-pixel row image lies under the next row, which paints over it.
 const SHORT kRowHeight = 31;
 // Wider than the 170-pixel pane and starting above it: the tree's scroll bar lies
 // outside the pane and the blank root row shows only its lower edge.

@@ -125,4 +125,13 @@ void Click(POINT ptScreen)
     Pump(200);
 }
 
+void Drag(POINT ptFrom, POINT ptTo)
+{
+    SendMouse(MOUSEEVENTF_MOVE, ptFrom);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, ptFrom);
+    SendMouse(MOUSEEVENTF_MOVE, ptTo);
+    SendMouse(MOUSEEVENTF_LEFTUP, ptTo);
+    Pump(300);
+}
+
 } // namespace FrameDesk

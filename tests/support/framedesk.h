@@ -35,6 +35,7 @@ bool Near(COLORREF a, COLORREF b, int nTolerance = 0);
 // second of a double click); messages pumped after.
 void MoveMouse(POINT ptScreen);
 void Click(POINT ptScreen);
+void Drag(POINT ptFrom, POINT ptTo);
 } // namespace FrameDesk
 
 #endif
