@@ -72,11 +72,6 @@ BOOL CTreeCtrl::SetItemHeight(SHORT cyHeight)
     return ::SendMessageA(m_hWnd, TVM_SETITEMHEIGHT, static_cast<WPARAM>(cyHeight), 0) != -1;
 }
 
-int CTreeCtrl::GetItemHeight() const
-{
-    return static_cast<int>(::SendMessageA(m_hWnd, TVM_GETITEMHEIGHT, 0, 0));
-}
-
 UINT CTreeCtrl::GetCount() const
 {
     return static_cast<UINT>(::SendMessageA(m_hWnd, TVM_GETCOUNT, 0, 0));

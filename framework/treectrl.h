@@ -22,7 +22,6 @@ public:
     // The item's TVIS_* bits within nStateMask.
     UINT GetItemState(HTREEITEM hItem, UINT nStateMask) const;
     BOOL SetItemHeight(SHORT cyHeight);
-    int GetItemHeight() const;
     UINT GetCount() const;
 
     HTREEITEM GetRootItem() const { return GetNextItem(NULL, TVGN_ROOT); }
