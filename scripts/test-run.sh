@@ -28,10 +28,11 @@ make_prefix() {
   mkdir -p "$WINEPREFIX"
   "$WINE" wineboot -i >/dev/null 2>&1
   local fonts='HKCU\Software\Wine\Fonts\Replacements'
-  # A face with both Chinese and Latin glyphs: GDI+ draws no glyph from another font,
-  # so digits in "宋体" text (the client's version) would show as empty boxes.
+  # A face with both Chinese and Latin glyphs for both names the client draws with: GDI+
+  # takes no glyph from a linked font, so digits in "宋体" text (the client's version) and
+  # Chinese in the caption's "Arial" paths would show as empty boxes.
   "$WINE" reg add "$fonts" /v "宋体" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
-  "$WINE" reg add "$fonts" /v "Arial" /d "Liberation Sans" /f >/dev/null 2>&1
+  "$WINE" reg add "$fonts" /v "Arial" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   # The prefix's first start can leave two service managers behind; the RPC service

@@ -8,7 +8,7 @@
 #include "util/activedoc.h"
 #include "util/paths.h"
 #include "util/treeops.h"
-#include "velora/captionpainter.h"
+#include "velora/caption.h"
 #include "velora/leftcontainer.h"
 #include "velora/resource.h"
 #include "velora/veloraapp.h"
@@ -94,11 +94,14 @@ BOOL CMainFrame::OnCreateClient(LPCREATESTRUCTA, CCreateContext* pContext)
     return TRUE;
 }
 
-// The nodes' icons are GDI+ images: they go before GDI+ does.
+// The nodes' icons are GDI+ images: they go before GDI+ does, and the tree's rows go
+// before the nodes they show.
 void CMainFrame::OnDestroy()
 {
     CFrameWnd::OnDestroy();
     Shell_NotifyIconA(NIM_DELETE, &g_trayIconData);
+    if (CLeftContainer* pLeft = GetLeftContainer())
+        pLeft->ClearTree();
     ReplaceChildren(&m_rootNode, std::vector<TreeNode*>());
     Gdiplus::GdiplusShutdown(m_gdiplusToken);
 }
@@ -142,7 +145,7 @@ LRESULT CMainFrame::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CMainFrame::DrawNonClient(HDC hDC)
 {
-    DrawCaption(this, hDC, 4);
+    DrawCaption(this, hDC, hoverNothing);
     if (!m_bStarted) {
         m_bStarted = TRUE;
         LoadConfigAndStart();

@@ -10,12 +10,14 @@
 #include "framework/cstring.h"
 #include "framework/dyncreate.h"
 #include "framework/framewnd.h"
-#include "framework/splitterwnd.h"
 #include "model/treenode.h"
+#include "velora/velorasplitterwnd.h"
 
 #include <windows.h>
 #include <gdiplus.h>
 #include <string>
+
+class CLeftContainer;
 
 class CMainFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CMainFrame)
@@ -37,9 +39,12 @@ public:
     void RequestNodeInfoWithAllChild(int nTaskId, int nNodeId);
     void RequestNodeList(int nTaskId, int nParentId);
     void CheckVersion();
+    // Asks for the subtree of the top-level category that caption selection nSelection
+    // stands for, when there is such a category.
+    void SelectBookMenu(int nSelection);
 
     int m_nSelectedMenu = 4;
-    CSplitterWnd m_wndSplitter;
+    CVeloraSplitterWnd m_wndSplitter;
     RECT m_rcUserHead = {15, 8, 95, 85};
     RECT m_rcBookPlaza = {115, 4, 195, 84};
     RECT m_rcJourneyCapture = {200, 4, 285, 84};
@@ -63,6 +68,11 @@ protected:
     int OnCreate(LPCREATESTRUCTA lpCreateStruct) override;
     BOOL OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext* pContext) override;
     void OnDestroy() override;
+    void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp) override;
+    LRESULT OnNcHitTest(POINT point) override;
+    void OnNcLButtonDown(UINT nHitTest, POINT point) override;
+    void OnNcMouseMove(UINT nHitTest, POINT point) override;
+    void OnNcMouseLeave() override;
 
 private:
     LRESULT OnNodeListLoaded(LPARAM lParam);
@@ -71,6 +81,10 @@ private:
     LRESULT OnLoginStateChanged();
     LRESULT OnCheckVersionResult();
     void ShowNodeTree(TreeNode* pNode);
+    CLeftContainer* GetLeftContainer() const;
+    // Screen coordinates to the window's own (origin at its top-left corner).
+    POINT ToWindow(POINT ptScreen) const;
+    void RepaintCaption(int nHover);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     void OnTrayLogout();
     void OnTrayExit();

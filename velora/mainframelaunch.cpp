@@ -2,7 +2,6 @@
 
 #include "velora/mainframe.h"
 
-#include "framework/dc.h"
 #include "framework/trace.h"
 #include "task/checkversiontask.h"
 #include "task/getnodeinfowithallchildtask.h"
@@ -11,7 +10,7 @@
 #include "util/codepage.h"
 #include "util/fileversion.h"
 #include "util/process.h"
-#include "velora/captionpainter.h"
+#include "velora/caption.h"
 #include "velora/leftcontainer.h"
 #include "velora/veloraapp.h"
 
@@ -62,11 +61,15 @@ void CMainFrame::CheckVersion()
     GetVeloraApp()->ExecuteTask(pTask);
 }
 
+CLeftContainer* CMainFrame::GetLeftContainer() const
+{
+    return dynamic_cast<CLeftContainer*>(m_wndSplitter.GetPane(0, 0));
+}
+
 void CMainFrame::ShowNodeTree(TreeNode* pNode)
 {
     TRACE("nevigate to %s : %s\n\n", pNode->GetNodeName().c_str(), pNode->GetNodeUrl().c_str());
-    CLeftContainer* pLeft = dynamic_cast<CLeftContainer*>(m_wndSplitter.GetPane(0, 0));
-    if (pLeft)
+    if (CLeftContainer* pLeft = GetLeftContainer())
         pLeft->LoadTree(pNode);
 }
 
@@ -83,8 +86,13 @@ LRESULT CMainFrame::OnNodeInfoWithAllChildLoaded(LPARAM lParam)
     return 0;
 }
 
+// The list has just replaced the top-level categories with new nodes, freeing the old
+// ones and everything below them: the rows that showed them go before anything can
+// paint them. The tree stays empty until a category's subtree arrives.
 LRESULT CMainFrame::OnRootNodesLoaded()
 {
+    if (CLeftContainer* pLeft = GetLeftContainer())
+        pLeft->ClearTree();
     std::vector<TreeNode*>& children = m_rootNode.GetChildren();
     if (!children.empty() && children[0]->GetIsLeaf() == 0)
         RequestNodeInfoWithAllChild(4, children[0]->GetNodeId());
@@ -93,9 +101,7 @@ LRESULT CMainFrame::OnRootNodesLoaded()
 
 LRESULT CMainFrame::OnLoginStateChanged()
 {
-    CWindowDC dc(m_hWnd);
-    if (dc)
-        DrawCaption(this, dc, 4);
+    RepaintCaption(hoverNothing);
     return 0;
 }
 

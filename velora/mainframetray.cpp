@@ -4,7 +4,7 @@
 
 #include "framework/dc.h"
 #include "util/process.h"
-#include "velora/captionpainter.h"
+#include "velora/caption.h"
 #include "velora/resource.h"
 #include "velora/veloraapp.h"
 

@@ -1,0 +1,257 @@
+// The skinned caption of a real frame, read from the screen: hit tests at the window
+// buttons' edges, hover marks under the real pointer and their removal when it leaves,
+// the book menu's selection rules and requests, the window buttons, the user area.
+
+#include "skin_colours.h"
+#include "msg/messages.h"
+#include "tests/support/framedesk.h"
+#include "tests/support/standin.h"
+#include "util/treeops.h"
+#include "velora/caption.h"
+#include "velora/leftcontainer.h"
+#include "velora/resource.h"
+#include "velora/veloraapp.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using namespace FrameDesk;
+
+namespace {
+
+const char kTreePath[] = "/client/tree/getchildnoebyrootnode.aspx";
+
+TreeNode* Category(int nNodeId)
+{
+    TreeNode* pNode = new TreeNode;
+    pNode->SetNodeId(nNodeId);
+    return pNode;
+}
+
+// Centre of a caption rectangle on the screen, at a height where the system's own
+// caption (which would start moving the window on a press) is not.
+POINT Centre(const RECT& rc)
+{
+    return FromWindow((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2 > 30 ? 44 : (rc.top + rc.bottom) / 2);
+}
+
+POINT InClientArea()
+{
+    return FromWindow(600, 400);
+}
+
+LRESULT HitTest(int x, int y)
+{
+    POINT pt = FromWindow(x, y);
+    return Frame()->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
+}
+
+// A 4 x 4 PNG of one colour.
+const char kAvatar[] =
+    "iVBORw0KGgoAAAANSUhEUgAAAAQAAAAECAIAAAAmkwkpAAAAFElEQVR42mM8IVfBAANMDEgANwcARbABZmrmatkAAAAASUVORK5CYII=";
+const COLORREF kAvatarColour = RGB(200, 30, 120);
+
+// Pixels of the band's strip where the prompt is written that are black, as the
+// text's fill is (the flat skins hold no colour near black).
+int DarkPixelsUnderTheUserArea()
+{
+    int nDark = 0;
+    for (int y = 60; y < 78; ++y) {
+        for (int x = 15; x < 95; ++x)
+            nDark += Near(WindowPixel(x, y), RGB(0, 0, 0), 40);
+    }
+    return nDark;
+}
+
+class Caption : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(nullptr, Frame());
+        ASSERT_TRUE(StandIn::Reset());
+        App().m_strSessionCode.Empty();
+        Frame()->m_strHeadImage.clear();
+        MoveMouse(InClientArea());
+    }
+};
+
+} // namespace
+
+TEST_F(Caption, HitTestsTheWindowButtonsByTheirLeftAndTopEdges)
+{
+    RECT rc;
+    GetWindowRect(Frame()->m_hWnd, &rc);
+    ASSERT_EQ(920, rc.right - rc.left);
+    const struct {
+        int x, y;
+        LRESULT nCode; // -1: none of the window buttons
+    } cases[] = {
+        {880, 4, HTCLOSE},     {915, 23, HTCLOSE},     {916, 10, -1},          {880, 24, -1},
+        {880, 3, -1},          {879, 10, HTMAXBUTTON}, {844, 10, HTMAXBUTTON}, {843, 23, HTMINBUTTON},
+        {808, 4, HTMINBUTTON}, {807, 10, -1},          {150, 10, -1},          {150, 44, -1},
+    };
+    for (const auto& c : cases) {
+        LRESULT nCode = HitTest(c.x, c.y);
+        if (c.nCode == -1) {
+            EXPECT_TRUE(nCode != HTCLOSE && nCode != HTMAXBUTTON && nCode != HTMINBUTTON) << c.x << "," << c.y;
+        } else {
+            EXPECT_EQ(c.nCode, nCode) << c.x << "," << c.y;
+        }
+    }
+}
+
+TEST_F(Caption, HoverMarksWhatIsUnderThePointerUntilItLeaves)
+{
+    CMainFrame* pFrame = Frame();
+    pFrame->m_nSelectedMenu = selectBookPlaza;
+    const struct {
+        const RECT* pRect;
+        COLORREF hovered, otherwise; // read just inside the top-left corner
+    } elements[] = {
+        {&pFrame->m_rcBookPlaza, kSkinFlat_book_menu_focus, kSkinFlat_book_menu_focus}, // chosen: no hover mark
+        {&pFrame->m_rcJourneyCapture, kSkinFlat_book_menu_hover, kSkinFlat_bg_title_bar},
+        {&pFrame->m_rcMid, kSkinFlat_book_menu_hover, kSkinFlat_bg_title_bar},
+        {&pFrame->m_rcSetting, kSkinFlat_book_menu_hover, kSkinFlat_bg_title_bar},
+        {&pFrame->m_rcMin, kSkinFlat_bg_op_window, kSkinFlat_bg_title_bar},
+        {&pFrame->m_rcMax, kSkinFlat_bg_op_window, kSkinFlat_bg_title_bar},
+        {&pFrame->m_rcClose, kSkinFlat_bg_close, kSkinFlat_bg_title_bar},
+    };
+    for (const auto& over : elements) {
+        MoveMouse(Centre(*over.pRect));
+        for (const auto& element : elements)
+            EXPECT_EQ(&element == &over ? element.hovered : element.otherwise,
+                      WindowPixel(element.pRect->left + 1, element.pRect->top + 1))
+                << "element at x " << element.pRect->left << ", pointer over x " << over.pRect->left;
+    }
+    MoveMouse(InClientArea());
+    Pump(300);
+    for (const auto& element : elements)
+        EXPECT_EQ(element.otherwise, WindowPixel(element.pRect->left + 1, element.pRect->top + 1))
+            << "after leaving, element at x " << element.pRect->left;
+}
+
+TEST_F(Caption, BookMenuSelectsAndAsksForItsCategoryOnce)
+{
+    CMainFrame* pFrame = Frame();
+    Left()->ClearTree();
+    ReplaceChildren(&pFrame->m_rootNode, {Category(10), Category(20), Category(30)});
+    pFrame->m_nSelectedMenu = selectBookPlaza; // as after start
+    const RECT* entries[] = {&pFrame->m_rcBookPlaza, &pFrame->m_rcJourneyCapture, &pFrame->m_rcMid,
+                             &pFrame->m_rcSetting};
+    const int selections[] = {selectBookPlaza, selectJourneyCapture, selectMid, selectSetting};
+    const struct {
+        const char* pszCase;
+        const RECT* pTarget;
+        bool bLoggedIn;
+        int nSelected;
+        int nRequested; // the category whose subtree is asked for, 0: none
+    } steps[] = {
+        {"first entry, chosen since start", &pFrame->m_rcBookPlaza, false, selectBookPlaza, 0},
+        {"second entry", &pFrame->m_rcJourneyCapture, false, selectJourneyCapture, 20},
+        {"second entry again", &pFrame->m_rcJourneyCapture, false, selectJourneyCapture, 0},
+        {"user area, logged out", &pFrame->m_rcUserHead, false, selectJourneyCapture, 0},
+        {"user area, logged in, no fourth category", &pFrame->m_rcUserHead, true, selectUser, 0},
+        {"third entry", &pFrame->m_rcMid, true, selectMid, 30},
+        {"settings", &pFrame->m_rcSetting, true, selectNone, 0},
+        {"first entry after settings", &pFrame->m_rcBookPlaza, true, selectBookPlaza, 10},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.pszCase);
+        ASSERT_TRUE(StandIn::Reset());
+        App().m_strSessionCode = step.bLoggedIn ? "S1" : "";
+        std::string strId = std::to_string(step.nRequested);
+        ASSERT_TRUE(StandIn::QueueReply(kTreePath, 200,
+                                        "{\"errorcode\":0,\"data\":{\"table\":{\"nodeid\":\"" + strId +
+                                            "\",\"children\":[{\"nodeid\":\"99\",\"isleaf\":\"1\"}]}}}"));
+        Click(Centre(*step.pTarget));
+        ASSERT_TRUE(RunTasks());
+        EXPECT_EQ(step.nSelected, pFrame->m_nSelectedMenu);
+        std::vector<CReceivedRequest> requests = StandIn::Requests(kTreePath);
+        ASSERT_EQ(step.nRequested ? 1u : 0u, requests.size());
+        if (step.nRequested) {
+            EXPECT_EQ("nodeid=" + strId + "&", requests[0].body);
+            // the reply rebuilt the tree from that category
+            ASSERT_NE(nullptr, Left()->GetRootNode());
+            EXPECT_EQ(step.nRequested, Left()->GetRootNode()->GetNodeId());
+        }
+        MoveMouse(InClientArea());
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(selections[i] == step.nSelected,
+                      WindowPixel(entries[i]->left + 1, entries[i]->top + 1) == kSkinFlat_book_menu_focus)
+                << "entry " << i;
+    }
+    App().m_strSessionCode.Empty();
+}
+
+TEST_F(Caption, WindowButtonsMaximiseRestoreMinimiseAndClose)
+{
+    CMainFrame* pFrame = Frame();
+    Click(Centre(pFrame->m_rcMax));
+    EXPECT_TRUE(IsZoomed(pFrame->m_hWnd));
+    RECT rc;
+    GetWindowRect(pFrame->m_hWnd, &rc);
+    EXPECT_EQ(rc.right - rc.left - 40, pFrame->m_rcClose.left);
+    Click(Centre(pFrame->m_rcMax));
+    EXPECT_FALSE(IsZoomed(pFrame->m_hWnd));
+    GetWindowRect(pFrame->m_hWnd, &rc);
+    EXPECT_EQ(920, rc.right - rc.left);
+    EXPECT_EQ(880, pFrame->m_rcClose.left);
+    Click(Centre(pFrame->m_rcMin));
+    EXPECT_TRUE(IsIconic(pFrame->m_hWnd));
+    pFrame->ShowWindow(SW_RESTORE);
+    Pump(300);
+    EXPECT_FALSE(IsIconic(pFrame->m_hWnd));
+
+    // A second frame over the first one, closed by its close button.
+    CMainFrame* pSecond = new CMainFrame;
+    pSecond->m_bStarted = TRUE;
+    ASSERT_TRUE(pSecond->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW, NULL, NULL));
+    HWND hSecond = pSecond->m_hWnd;
+    pSecond->ShowWindow(SW_SHOWNORMAL);
+    Pump(300);
+    Click(Centre(pSecond->m_rcClose));
+    EXPECT_FALSE(IsWindow(hSecond));
+    EXPECT_TRUE(IsWindow(pFrame->m_hWnd));
+}
+
+TEST_F(Caption, UserAreaShowsThePromptTheAvatarOrItsFallback)
+{
+    CMainFrame* pFrame = Frame();
+    const RECT& rc = pFrame->m_rcUserHead;
+    const struct {
+        const char* pszCase;
+        const char* pszSession;
+        std::string strHead;
+        int nPrompt; // 1 shown, 0 not, -1 not looked at
+        POINT ptSample;
+        COLORREF colour;
+        int nTolerance;
+    } cases[] = {
+        {"logged out", "", "", 1, {rc.left + 4, rc.top + 4}, kSkinFlat_user_header, 0},
+        {"logged in, no avatar", "S1", "", 0, {rc.left + 4, rc.top + 4}, kSkinFlat_user_header, 0},
+        {"avatar", "S1", kAvatar, -1, {rc.left + 35, rc.top + 30}, kAvatarColour, 8},
+        {"avatar's frame", "S1", kAvatar, -1, {rc.left, rc.top + 30}, RGB(123, 209, 239), 24},
+        {"avatar that does not decode",
+         "S1",
+         std::string(60, 'A'),
+         -1,
+         {rc.left + 4, rc.top + 4},
+         kSkinFlat_icons_jiong,
+         0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszCase);
+        App().m_strSessionCode = c.pszSession;
+        pFrame->m_strHeadImage = c.strHead;
+        pFrame->SendMessage(WM_LOGIN_OK);
+        Pump(100); // the window's surface reaches the screen
+        if (c.nPrompt != -1) {
+            EXPECT_EQ(c.nPrompt == 1, DarkPixelsUnderTheUserArea() > 20) << DarkPixelsUnderTheUserArea();
+        }
+        COLORREF colour = WindowPixel(c.ptSample.x, c.ptSample.y);
+        EXPECT_TRUE(Near(c.colour, colour, c.nTolerance)) << std::hex << colour;
+    }
+    App().m_strSessionCode.Empty();
+    pFrame->m_strHeadImage.clear();
+}

@@ -1,0 +1,137 @@
+#include "tests/support/framedesk.h"
+
+#include "framework/uicall.h"
+#include "task/taskregistry.h"
+#include "tests/support/gdiplussession.h"
+#include "velora/leftcontainer.h"
+#include "velora/resource.h"
+#include "velora/veloraapp.h"
+
+#include <cstdlib>
+
+namespace {
+
+CVeloraApp theApp;
+const ::testing::Environment* const g_pGdiplus = ::testing::AddGlobalTestEnvironment(new CGdiplusSession);
+
+void SendMouse(DWORD dwFlags, POINT ptScreen)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(ptScreen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(ptScreen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(input));
+}
+
+} // namespace
+
+namespace FrameDesk {
+
+CMainFrame* Frame()
+{
+    static CMainFrame* s_pFrame = nullptr;
+    if (s_pFrame)
+        return s_pFrame;
+    if (!CUiCall::CreateWindowForThread())
+        return nullptr;
+    s_pFrame = new CMainFrame;
+    s_pFrame->m_bStarted = TRUE; // no start-up sequence here
+    if (!s_pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW, NULL, NULL))
+        return s_pFrame = nullptr;
+    theApp.m_pMainWnd = s_pFrame;
+    s_pFrame->ShowWindow(SW_SHOWNORMAL);
+    s_pFrame->UpdateWindow();
+    Pump(300);
+    return s_pFrame;
+}
+
+CVeloraApp& App()
+{
+    return theApp;
+}
+
+CLeftContainer* Left()
+{
+    return dynamic_cast<CLeftContainer*>(Frame()->m_wndSplitter.GetPane(0, 0));
+}
+
+void Pump(DWORD dwMs)
+{
+    DWORD dwStart = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (dwMs)
+            Sleep(5);
+    } while (GetTickCount() - dwStart < dwMs);
+}
+
+bool RunTasks()
+{
+    DWORD dwStart = GetTickCount();
+    while (GetTaskRegistry().GetCount() > 0 && GetTickCount() - dwStart < 15000)
+        Pump(10);
+    Pump();
+    return GetTaskRegistry().GetCount() == 0;
+}
+
+COLORREF ScreenPixel(POINT ptScreen)
+{
+    HDC hScreen = GetDC(NULL);
+    COLORREF colour = GetPixel(hScreen, ptScreen.x, ptScreen.y);
+    ReleaseDC(NULL, hScreen);
+    return colour;
+}
+
+POINT FromWindow(int x, int y)
+{
+    RECT rc;
+    GetWindowRect(Frame()->m_hWnd, &rc);
+    return POINT{rc.left + x, rc.top + y};
+}
+
+COLORREF WindowPixel(int x, int y)
+{
+    return ScreenPixel(FromWindow(x, y));
+}
+
+bool Near(COLORREF a, COLORREF b, int nTolerance)
+{
+    return std::abs(GetRValue(a) - GetRValue(b)) <= nTolerance && std::abs(GetGValue(a) - GetGValue(b)) <= nTolerance &&
+           std::abs(GetBValue(a) - GetBValue(b)) <= nTolerance;
+}
+
+void MoveMouse(POINT ptScreen)
+{
+    SendMouse(MOUSEEVENTF_MOVE, ptScreen);
+    Pump(150);
+}
+
+// Clicks are kept further apart than a double click, which would arrive as one.
+void Click(POINT ptScreen)
+{
+    static DWORD s_dwLastClick = 0;
+    DWORD dwSince = GetTickCount() - s_dwLastClick;
+    if (dwSince <= GetDoubleClickTime())
+        Pump(GetDoubleClickTime() - dwSince + 50);
+    s_dwLastClick = GetTickCount();
+    SendMouse(MOUSEEVENTF_MOVE, ptScreen);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, ptScreen);
+    SendMouse(MOUSEEVENTF_LEFTUP, ptScreen);
+    Pump(200);
+}
+
+void Drag(POINT ptFrom, POINT ptTo)
+{
+    SendMouse(MOUSEEVENTF_MOVE, ptFrom);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, ptFrom);
+    SendMouse(MOUSEEVENTF_MOVE, ptTo);
+    SendMouse(MOUSEEVENTF_LEFTUP, ptTo);
+    Pump(300);
+}
+
+} // namespace FrameDesk

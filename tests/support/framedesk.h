@@ -1,0 +1,41 @@
+#ifndef TESTS_SUPPORT_FRAMEDESK_H
+#define TESTS_SUPPORT_FRAMEDESK_H
+
+// Velora's real main frame inside a test program, shown on the test desktop and
+// painted with the flat test skins (copied beside the test program as "Skins"), with
+// the means to read its pixels from the screen, to drive the mouse as a user would
+// and to run the service tasks it starts. The program defines the application object.
+
+#include "velora/mainframe.h"
+
+#include <windows.h>
+
+class CLeftContainer;
+class CVeloraApp;
+
+namespace FrameDesk {
+// The frame, made and shown on first use; the start-up sequence does not run.
+CMainFrame* Frame();
+CVeloraApp& App();
+CLeftContainer* Left();
+
+// Handles this thread's messages for at least dwMs milliseconds.
+void Pump(DWORD dwMs = 0);
+// Pumps until the task registry is empty (at most 15 s); false on time-out.
+bool RunTasks();
+
+COLORREF ScreenPixel(POINT ptScreen);
+// A point of the frame's window (origin at its top-left corner) on the screen.
+POINT FromWindow(int x, int y);
+COLORREF WindowPixel(int x, int y);
+// Colours within nTolerance in each channel.
+bool Near(COLORREF a, COLORREF b, int nTolerance = 0);
+
+// Real input: the pointer moved there, or a left click there (never taken for the
+// second of a double click); messages pumped after.
+void MoveMouse(POINT ptScreen);
+void Click(POINT ptScreen);
+void Drag(POINT ptFrom, POINT ptTo);
+} // namespace FrameDesk
+
+#endif
