@@ -69,7 +69,6 @@ private:
     LRESULT OnNodeInfoWithAllChildLoaded(LPARAM lParam);
     LRESULT OnRootNodesLoaded();
     LRESULT OnLoginStateChanged();
-    LRESULT OnCheckVersionResult();
     void ShowNodeTree(TreeNode* pNode);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     void OnTrayLogout();

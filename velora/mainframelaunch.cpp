@@ -4,16 +4,14 @@
 
 #include "framework/dc.h"
 #include "framework/trace.h"
-#include "task/checkversiontask.h"
 #include "task/getnodeinfowithallchildtask.h"
 #include "task/getnodelisttask.h"
 #include "task/logintask.h"
 #include "util/codepage.h"
-#include "util/fileversion.h"
-#include "util/process.h"
 #include "velora/captionpainter.h"
 #include "velora/leftcontainer.h"
 #include "velora/veloraapp.h"
+#include "velora/versioncheck.h"
 
 namespace {
 
@@ -53,13 +51,7 @@ void CMainFrame::RequestNodeList(int nTaskId, int nParentId)
 
 void CMainFrame::CheckVersion()
 {
-    CCheckVersionTask* pTask = new CCheckVersionTask("/client/update/", 5, m_hWnd);
-    pTask->AddParam("mobmodel", "pc");
-    pTask->AddParam("mobverno", "pc");
-    pTask->AddParam("clienttype", "5");
-    pTask->AddParam("clientverno", GetFileVersion(NULL));
-    pTask->AddParam("info", "pc");
-    GetVeloraApp()->ExecuteTask(pTask);
+    StartVersionCheck(m_hWnd);
 }
 
 void CMainFrame::ShowNodeTree(TreeNode* pNode)
@@ -96,13 +88,5 @@ LRESULT CMainFrame::OnLoginStateChanged()
     CWindowDC dc(m_hWnd);
     if (dc)
         DrawCaption(this, dc, 4);
-    return 0;
-}
-
-LRESULT CMainFrame::OnCheckVersionResult()
-{
-    if (::MessageBoxA(m_hWnd, "检测到新的更新版本，现在需要更新吗？", "维罗路书", MB_OKCANCEL | MB_ICONINFORMATION) ==
-        IDOK)
-        LaunchUpdater();
     return 0;
 }
