@@ -18,6 +18,23 @@ std::vector<std::string> CBoxAnswerer::Boxes()
     return m_boxes;
 }
 
+std::vector<HWND> CBoxAnswerer::Owners()
+{
+    std::lock_guard<std::mutex> lock(m_lock);
+    return m_owners;
+}
+
+bool CBoxAnswerer::WaitForBoxes(size_t n, DWORD dwTimeoutMs)
+{
+    DWORD dwStart = GetTickCount();
+    while (m_nGone < n) {
+        if (GetTickCount() - dwStart > dwTimeoutMs)
+            return false;
+        Sleep(10);
+    }
+    return true;
+}
+
 namespace {
 struct CBoxSearch {
     DWORD dwProcessId;
@@ -32,7 +49,8 @@ BOOL CALLBACK CBoxAnswerer::OnWindow(HWND hWnd, LPARAM lParam)
     DWORD dwProcess = 0;
     GetWindowThreadProcessId(hWnd, &dwProcess);
     GetClassNameA(hWnd, szClass, sizeof(szClass));
-    if (dwProcess == pSearch->dwProcessId && strcmp(szClass, "#32770") == 0 && IsWindowVisible(hWnd))
+    if (dwProcess == pSearch->dwProcessId && strcmp(szClass, "#32770") == 0 && IsWindowVisible(hWnd) &&
+        GetDlgItem(hWnd, 0xFFFF))
         pSearch->boxes.push_back(hWnd);
     return TRUE;
 }
@@ -49,11 +67,13 @@ void CBoxAnswerer::Run()
             {
                 std::lock_guard<std::mutex> lock(m_lock);
                 m_boxes.push_back(std::string(szCaption) + "|" + szText);
+                m_owners.push_back(GetWindow(hBox, GW_OWNER));
             }
             PostMessage(hBox, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                         reinterpret_cast<LPARAM>(GetDlgItem(hBox, IDOK)));
             for (int i = 0; i < 200 && IsWindow(hBox); ++i)
                 Sleep(10);
+            ++m_nGone;
         }
         Sleep(20);
     }

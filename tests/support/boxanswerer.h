@@ -3,7 +3,8 @@
 
 // Answers (OK) every message box of one process (this one unless told otherwise)
 // from its own thread while it lives, and keeps "caption|text" of each, so no test
-// leaves a box open.
+// leaves a box open. A message box is a dialog with the text static 0xFFFF; other
+// dialogs of the process are left alone.
 
 #include <windows.h>
 #include <atomic>
@@ -20,6 +21,10 @@ public:
     CBoxAnswerer& operator=(const CBoxAnswerer&) = delete;
 
     std::vector<std::string> Boxes();
+    // The owner window of each box, in the order of Boxes().
+    std::vector<HWND> Owners();
+    // Waits until n boxes were answered and have gone; false on time-out.
+    bool WaitForBoxes(size_t n, DWORD dwTimeoutMs = 10000);
 
 private:
     static BOOL CALLBACK OnWindow(HWND hWnd, LPARAM lParam);
@@ -27,8 +32,10 @@ private:
 
     DWORD m_dwProcessId;
     std::atomic<bool> m_bStop{false};
+    std::atomic<size_t> m_nGone{0};
     std::mutex m_lock;
     std::vector<std::string> m_boxes;
+    std::vector<HWND> m_owners;
     std::thread m_thread;
 };
 

@@ -1,0 +1,601 @@
+// The login, register and settings dialogs inside a client: a real application object
+// with its document and main frame, the dialogs run modally on this thread and driven
+// from another as a user would, every box answered, the stand-in's requests and the
+// configuration file read back byte for byte. The flat test skins lie beside the
+// program, so the frame's colours can be read from the screen.
+
+#include "framework/doctemplate.h"
+#include "framework/uicall.h"
+#include "msg/messages.h"
+#include "skin_colours.h"
+#include "task/taskregistry.h"
+#include "tests/support/boxanswerer.h"
+#include "tests/support/dialogdriver.h"
+#include "tests/support/standin.h"
+#include "util/autostart.h"
+#include "util/paths.h"
+#include "velora/dialoglogin.h"
+#include "velora/dialogregister.h"
+#include "velora/dialogset.h"
+#include "velora/mainframe.h"
+#include "velora/resource.h"
+#include "velora/veloraapp.h"
+#include "velora/veloradoc.h"
+
+#include <gtest/gtest.h>
+#include <accctrl.h>
+#include <aclapi.h>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// A template holding one document and no frame: the dialogs reach the stored account
+// through the application's first template, as in the program.
+class CAccountDocTemplate : public CDocTemplate {
+public:
+    CAccountDocTemplate() : CDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CVeloraDoc), NULL, NULL) {}
+    CDocument* OpenDocumentFile(const char*, BOOL) override { return &m_doc; }
+    CDocument* GetFirstDoc() const override { return const_cast<CVeloraDoc*>(&m_doc); }
+    void CloseDocument(CDocument*) override {}
+    CVeloraDoc m_doc;
+};
+
+CVeloraApp theApp;
+CMainFrame* g_pFrame = nullptr;
+CAccountDocTemplate* g_pTemplate = nullptr;
+int g_nCaptionRepaints = 0;
+std::vector<LPARAM> g_dialogSetFontRedraws;
+
+const char kLogin[] = "/client/login/";
+const char kRegister[] = "/client/Reg/PCcustom.aspx";
+const char kVersion[] = "/client/update/";
+const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// Counts what reaches the frame and the dialogs on this thread.
+LRESULT CALLBACK WatchMessages(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    auto* pMsg = reinterpret_cast<CWPSTRUCT*>(lParam);
+    if (nCode == HC_ACTION && g_pFrame && pMsg->hwnd == g_pFrame->m_hWnd && pMsg->message == WM_LOGIN_OK)
+        ++g_nCaptionRepaints;
+    char szClass[16] = "";
+    if (nCode == HC_ACTION && pMsg->message == WM_SETFONT && GetClassNameA(pMsg->hwnd, szClass, sizeof(szClass)) &&
+        strcmp(szClass, "#32770") == 0)
+        g_dialogSetFontRedraws.push_back(pMsg->lParam);
+    return CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+
+std::string ConfigBytes()
+{
+    std::ifstream file(g_pFrame->m_strConfigPath.GetString(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// The configuration file's form of a stored pair: each string as a length byte and its bytes.
+std::string Stored(const std::string& strUser, const std::string& strPassword)
+{
+    return std::string(1, static_cast<char>(strUser.size())) + strUser +
+           std::string(1, static_cast<char>(strPassword.size())) + strPassword;
+}
+
+// A value as the request body carries it: the launcher's UTF-8 conversion of the
+// code-page-936 text, converted once more by the body.
+std::string TwiceUtf8(const std::string& strAnsi)
+{
+    auto convert = [](const std::string& strIn) {
+        wchar_t wsz[256] = {};
+        MultiByteToWideChar(936, 0, strIn.c_str(), -1, wsz, 256);
+        char sz[1024] = "";
+        WideCharToMultiByte(CP_UTF8, 0, wsz, -1, sz, sizeof(sz), NULL, NULL);
+        return std::string(sz);
+    };
+    return convert(convert(strAnsi));
+}
+
+// The Run key: readable by everyone, writable by no one, or as the prefix had it.
+class CRunKeyLock {
+public:
+    CRunKeyLock()
+    {
+        HKEY hKey = NULL;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, READ_CONTROL | WRITE_DAC, &hKey) != ERROR_SUCCESS)
+            return;
+        DWORD dwSize = 0;
+        RegGetKeySecurity(hKey, DACL_SECURITY_INFORMATION, NULL, &dwSize);
+        m_saved.resize(dwSize);
+        if (dwSize && RegGetKeySecurity(hKey, DACL_SECURITY_INFORMATION, m_saved.data(), &dwSize) == ERROR_SUCCESS) {
+            m_bLocked = SetReadOnly(hKey);
+        }
+        RegCloseKey(hKey);
+    }
+    ~CRunKeyLock()
+    {
+        HKEY hKey = NULL;
+        if (!m_bLocked || RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, WRITE_DAC, &hKey) != ERROR_SUCCESS)
+            return;
+        RegSetKeySecurity(hKey, DACL_SECURITY_INFORMATION, m_saved.data());
+        RegCloseKey(hKey);
+    }
+    bool Locked() const { return m_bLocked; }
+
+private:
+    static bool SetReadOnly(HKEY hKey)
+    {
+        SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+        PSID pEveryone = NULL;
+        if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &pEveryone))
+            return false;
+        EXPLICIT_ACCESS_A access = {};
+        access.grfAccessPermissions = KEY_READ;
+        access.grfAccessMode = SET_ACCESS;
+        access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+        access.Trustee.ptstrName = static_cast<LPSTR>(pEveryone);
+        PACL pAcl = NULL;
+        bool bSet = SetEntriesInAclA(1, &access, NULL, &pAcl) == ERROR_SUCCESS;
+        SECURITY_DESCRIPTOR sd;
+        bSet = bSet && InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION) &&
+               SetSecurityDescriptorDacl(&sd, TRUE, pAcl, FALSE) &&
+               RegSetKeySecurity(hKey, DACL_SECURITY_INFORMATION, &sd) == ERROR_SUCCESS;
+        LocalFree(pAcl);
+        FreeSid(pEveryone);
+        return bSet;
+    }
+    std::vector<BYTE> m_saved;
+    bool m_bLocked = false;
+};
+
+class AccountDialogs : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        ASSERT_TRUE(CUiCall::CreateWindowForThread());
+        g_pTemplate = new CAccountDocTemplate;
+        theApp.AddDocTemplate(g_pTemplate);
+        g_pFrame = new CMainFrame;
+        g_pFrame->m_bStarted = TRUE; // no start-up sequence here
+        ASSERT_TRUE(g_pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW, NULL, NULL));
+        theApp.m_pMainWnd = g_pFrame;
+        char szTemp[MAX_PATH] = "";
+        GetTempPathA(MAX_PATH, szTemp);
+        g_pFrame->m_strConfigPath.Format("%svelora-dialogs-%lu.vr", szTemp, GetCurrentProcessId());
+        SetWindowsHookExA(WH_CALLWNDPROC, WatchMessages, NULL, GetCurrentThreadId());
+    }
+    static void TearDownTestSuite() { DeleteFileA(g_pFrame->m_strConfigPath); }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(StandIn::Reset());
+        StoreAccount("", "");
+        DeleteFileA(g_pFrame->m_strConfigPath);
+        theApp.m_strSessionCode.Empty();
+        g_nCaptionRepaints = 0;
+        RemoveAutoStart();
+    }
+    void TearDown() override { RemoveAutoStart(); }
+
+    static void StoreAccount(const char* pszUser, const char* pszPassword)
+    {
+        g_pTemplate->m_doc.GetUserInfo()->SetUserName(pszUser);
+        g_pTemplate->m_doc.GetUserInfo()->SetPassword(pszPassword);
+    }
+
+    // Runs the dialog modally here while script drives it from another thread; the
+    // dialog is found by one of its controls and closed afterwards if still open.
+    template <class TDialog> INT_PTR Run(int nControl, const std::function<void(CDialogDriver&)>& script)
+    {
+        std::thread driver([&] {
+            HWND hDlg = CDialogDriver::WaitForDialog(GetCurrentProcessId(), nControl);
+            EXPECT_NE(nullptr, hDlg) << "no dialog with control " << nControl;
+            if (!hDlg)
+                return CloseEveryDialog();
+            CDialogDriver dlg(hDlg);
+            dlg.Sync();
+            script(dlg);
+            CloseEveryDialog();
+        });
+        TDialog dlg(NULL);
+        INT_PTR nResult = dlg.DoModal();
+        driver.join();
+        return nResult;
+    }
+
+    static void CloseEveryDialog()
+    {
+        for (int i = 0; i < 3; ++i) {
+            EnumThreadWindows(GetWindowThreadProcessId(g_pFrame->m_hWnd, NULL), CloseDialog, 0);
+            Sleep(100);
+        }
+    }
+
+    static BOOL CALLBACK CloseDialog(HWND hWnd, LPARAM)
+    {
+        char szClass[16] = "";
+        GetClassNameA(hWnd, szClass, sizeof(szClass));
+        if (strcmp(szClass, "#32770") == 0 && IsWindowVisible(hWnd))
+            PostMessageA(hWnd, WM_CLOSE, 0, 0);
+        return TRUE;
+    }
+
+    static std::vector<CReceivedRequest> WaitForRequests(const char* pszPath, size_t n)
+    {
+        DWORD dwStart = GetTickCount();
+        std::vector<CReceivedRequest> requests;
+        while ((requests = StandIn::Requests(pszPath)).size() < n && GetTickCount() - dwStart < 10000)
+            Sleep(50);
+        return requests;
+    }
+
+    static void WaitForIdleTasks()
+    {
+        DWORD dwStart = GetTickCount();
+        while (GetTaskRegistry().GetCount() > 0 && GetTickCount() - dwStart < 10000)
+            Sleep(20);
+    }
+
+    static std::string LoginReply(int nErrorCode)
+    {
+        return "{\"errorcode\":" + std::to_string(nErrorCode) +
+               ",\"data\":{\"sessioncode\":\"S1\",\"logintype\":\"7\",\"nickname\":\"n\",\"head\":\"\"}}";
+    }
+};
+
+struct CInputRow {
+    std::vector<std::string> fields;
+    std::string message;
+};
+
+// Types each row into the fields, presses the button and reads the one box it causes.
+void CheckRows(CDialogDriver& dlg, CBoxAnswerer& answerer, const std::vector<int>& fieldIds, int nButton,
+               const std::vector<CInputRow>& rows)
+{
+    for (size_t i = 0; i < rows.size(); ++i) {
+        for (size_t f = 0; f < fieldIds.size(); ++f)
+            dlg.Type(fieldIds[f], rows[i].fields[f]);
+        dlg.Press(nButton);
+        ASSERT_TRUE(answerer.WaitForBoxes(i + 1)) << "row " << i;
+        EXPECT_EQ("Velora|" + rows[i].message, answerer.Boxes()[i]) << "row " << i;
+    }
+}
+
+const std::string kPassword21(21, 'p');
+const std::string kPassword20(20, 'q');
+
+} // namespace
+
+TEST_F(AccountDialogs, LoginChecksInOrderAndSendsNothingOnFailure)
+{
+    const char kBadName[] = "用户名输入错误，长度限制在3-15个字符";
+    const char kBadPassword[] = "密码输入错误，密码长度限制在6-20个字符";
+    const std::vector<CInputRow> rows = {
+        {{"", ""}, "账号不能为空！"},
+        {{"ab", "secret1"}, kBadName},
+        {{"abcdefghijklmnop", "secret1"}, kBadName},
+        {{"中文", ""}, "密码不能为空！"}, // two Chinese characters are 4 bytes: a name
+        {{"abc", ""}, "密码不能为空！"},
+        {{"abc", "12345"}, kBadPassword},
+        {{"abc", kPassword21}, kBadPassword},
+        {{"abcdefgh@example.com", "12345"}, kBadPassword}, // an address of 20 characters is an account
+        {{"abc", "中文"}, kBadPassword},
+    };
+    CBoxAnswerer answerer;
+    Run<CDialogLogin>(IDC_BTN_LOGIN, [&](CDialogDriver& dlg) {
+        CheckRows(dlg, answerer, {IDC_LOGIN_EDIT_ACCOUNT, IDC_LOGIN_EDIT_PASSWORD}, IDC_BTN_LOGIN, rows);
+    });
+    EXPECT_EQ(rows.size(), answerer.Boxes().size());
+    EXPECT_TRUE(StandIn::Requests(kLogin).empty());
+}
+
+// Refused logins leave the dialog open without a word; the accepted one stores the pair
+// exactly as typed, blanks included, and closes it.
+TEST_F(AccountDialogs, LoginSendsTrimmedUtf8AndStoresWhatWasTyped)
+{
+    ASSERT_TRUE(StandIn::QueueReply(kLogin, 200, LoginReply(1)));
+    ASSERT_TRUE(StandIn::QueueReply(kLogin, 200, LoginReply(2)));
+    ASSERT_TRUE(StandIn::QueueReply(kLogin, 200, LoginReply(0)));
+    const std::string strEmail20 = "abcdefgh@example.com";
+    CBoxAnswerer answerer;
+    bool bClosed = false;
+    INT_PTR nResult = Run<CDialogLogin>(IDC_BTN_LOGIN, [&](CDialogDriver& dlg) {
+        dlg.Type(IDC_LOGIN_EDIT_ACCOUNT, "abc");
+        dlg.Type(IDC_LOGIN_EDIT_PASSWORD, "secret");
+        dlg.Press(IDC_BTN_LOGIN);
+        ASSERT_EQ(1u, WaitForRequests(kLogin, 1).size());
+        dlg.Type(IDC_LOGIN_EDIT_ACCOUNT, strEmail20);
+        dlg.Type(IDC_LOGIN_EDIT_PASSWORD, kPassword20);
+        dlg.Key(IDC_LOGIN_EDIT_PASSWORD, VK_RETURN);
+        ASSERT_EQ(2u, WaitForRequests(kLogin, 2).size());
+        WaitForIdleTasks();
+        EXPECT_TRUE(IsWindowVisible(dlg.Get()));
+        dlg.Type(IDC_LOGIN_EDIT_ACCOUNT, " 旅行者 ");
+        dlg.Type(IDC_LOGIN_EDIT_PASSWORD, "\t密码密码 ");
+        dlg.Key(IDC_LOGIN_EDIT_ACCOUNT, VK_RETURN);
+        bClosed = dlg.WaitClosed();
+    });
+    EXPECT_TRUE(bClosed);
+    EXPECT_EQ(IDCANCEL, nResult);
+    std::vector<CReceivedRequest> requests = StandIn::Requests(kLogin);
+    ASSERT_EQ(3u, requests.size());
+    EXPECT_EQ("pass=secret&user=abc&", requests[0].body);
+    EXPECT_EQ("pass=" + kPassword20 + "&user=" + strEmail20 + "&", requests[1].body);
+    EXPECT_EQ("pass=" + TwiceUtf8("密码密码") + "&user=" + TwiceUtf8("旅行者") + "&", requests[2].body);
+    EXPECT_EQ(Stored(" 旅行者 ", "\t密码密码 "), ConfigBytes());
+    EXPECT_TRUE(answerer.Boxes().empty());
+}
+
+TEST_F(AccountDialogs, RegisterChecksInOrderAndSendsNothingOnFailure)
+{
+    const std::vector<CInputRow> rows = {
+        {{"abcde", "secret1", "secret1", "a@b.cn"}, "账号格式不对！"},
+        {{"", "secret1", "secret1", "a@b.cn"}, "账号格式不对！"},
+        {{std::string(21, 'a'), "secret1", "secret1", "a@b.cn"}, "账号格式不对！"},
+        {{"中文中", kPassword21, kPassword21, "a@b.cn"}, "密码必须是6-20位之间"},
+        {{"abcdefghijklmnop", "12345", "12345", "a@b.cn"}, "密码必须是6-20位之间"},
+        {{"abcdef", "Secret1", "secret1", "a@b.cn"}, "两次输入密码不一致！"},
+        {{"abcdef", "secret1", "secret1", "a@bcn"}, "错误的邮箱格式"},
+    };
+    CBoxAnswerer answerer;
+    Run<CDialogRegister>(IDC_BTN_REGISTER, [&](CDialogDriver& dlg) {
+        CheckRows(dlg, answerer,
+                  {IDC_REG_EDIT_ACCOUNT, IDC_REG_EDIT_PASSWORD, IDC_REG_EDIT_PASSWORD2, IDC_REG_EDIT_MAIL},
+                  IDC_BTN_REGISTER, rows);
+    });
+    EXPECT_EQ(rows.size(), answerer.Boxes().size());
+    EXPECT_TRUE(StandIn::Requests(kRegister).empty());
+}
+
+// Values go as typed (not trimmed); the success page lights the second step, says
+// where the mail went, and its button leads to the login dialog.
+TEST_F(AccountDialogs, RegisterSendsUntrimmedValuesThenShowsTheSuccessPage)
+{
+    ASSERT_TRUE(StandIn::QueueReply(kRegister, 200, "{\"errorcode\":3,\"error\":\"taken\"}"));
+    ASSERT_TRUE(StandIn::QueueReply(kRegister, 200, "{\"errorcode\":0}"));
+    CBoxAnswerer answerer;
+    bool bLoginOpened = false;
+    Run<CDialogRegister>(IDC_BTN_REGISTER, [&](CDialogDriver& dlg) {
+        dlg.Type(IDC_REG_EDIT_ACCOUNT, "abcdef");
+        dlg.Type(IDC_REG_EDIT_PASSWORD, "secret");
+        dlg.Type(IDC_REG_EDIT_PASSWORD2, "secret");
+        dlg.Type(IDC_REG_EDIT_MAIL, "a@b.cn");
+        dlg.Key(IDC_REG_EDIT_MAIL, VK_RETURN);
+        ASSERT_TRUE(answerer.WaitForBoxes(1));
+        EXPECT_EQ("Velora|注册失败:taken", answerer.Boxes()[0]);
+        EXPECT_TRUE(IsWindowVisible(dlg.Item(IDC_REG_EDIT_ACCOUNT)));
+
+        dlg.Type(IDC_REG_EDIT_ACCOUNT, " 旅行者 ");
+        dlg.Type(IDC_REG_EDIT_PASSWORD, kPassword20);
+        dlg.Type(IDC_REG_EDIT_PASSWORD2, kPassword20);
+        dlg.Type(IDC_REG_EDIT_MAIL, "x_y@mail.cn");
+        dlg.Press(IDC_BTN_REGISTER);
+        ASSERT_EQ(2u, WaitForRequests(kRegister, 2).size());
+        WaitForIdleTasks();
+        dlg.Sync();
+        Sleep(300);
+        for (int nID : {IDC_REG_EDIT_ACCOUNT, IDC_REG_EDIT_PASSWORD, IDC_REG_EDIT_PASSWORD2, IDC_REG_EDIT_MAIL,
+                        IDC_REG_STATIC_ACCOUNT, IDC_REG_STATIC_MAIL})
+            EXPECT_FALSE(IsWindowVisible(dlg.Item(nID))) << nID;
+        auto* pButton = dynamic_cast<CCustomButton*>(CWnd::FromHandlePermanent(dlg.Item(IDC_BTN_REGISTER)));
+        ASSERT_NE(nullptr, pButton);
+        EXPECT_EQ(CString("开始登录"), pButton->GetText());
+        EXPECT_EQ(kSkinFlat_bar_register_gray, dlg.Pixel(71 + 2, 25 + 15, true));
+        EXPECT_EQ(kSkinFlat_bar_reg_sucess_light, dlg.Pixel(231 + 100, 25 + 15, true));
+        int nGreen = 0, nGrey = 0;
+        for (int x = 136; x < 400; ++x) {
+            for (int y = 104; y < 122; ++y)
+                nGreen += dlg.Pixel(x, y, true) == RGB(27, 143, 44);
+            for (int y = 155; y < 168; ++y)
+                nGrey += dlg.Pixel(x, y, true) == RGB(89, 89, 89);
+        }
+        EXPECT_GT(nGreen, 50);
+        EXPECT_GT(nGrey, 50);
+
+        dlg.Key(0, VK_RETURN);
+        HWND hLogin = CDialogDriver::WaitForDialog(GetCurrentProcessId(), IDC_BTN_LOGIN);
+        bLoginOpened = hLogin != NULL;
+        EXPECT_FALSE(IsWindowVisible(dlg.Get()));
+        if (hLogin)
+            CDialogDriver(hLogin).Key(IDC_LOGIN_EDIT_ACCOUNT, VK_ESCAPE);
+    });
+    EXPECT_TRUE(bLoginOpened);
+    std::vector<CReceivedRequest> requests = StandIn::Requests(kRegister);
+    ASSERT_EQ(2u, requests.size());
+    EXPECT_EQ("email=a@b.cn&pass=secret&user=abcdef&", requests[0].body);
+    EXPECT_EQ("email=x_y@mail.cn&pass=" + kPassword20 + "&user=" + TwiceUtf8(" 旅行者 ") + "&", requests[1].body);
+    EXPECT_EQ(1u, answerer.Boxes().size());
+    EXPECT_EQ("", ConfigBytes()); // registering stores nothing
+}
+
+TEST_F(AccountDialogs, LoginLeadsToRegisterAndEnterInEveryFieldSubmits)
+{
+    CBoxAnswerer answerer;
+    bool bRegisterOpened = false;
+    Run<CDialogLogin>(IDC_BTN_LOGIN, [&](CDialogDriver& login) {
+        login.Press(IDC_BTN_GO_REGISTER);
+        HWND hRegister = CDialogDriver::WaitForDialog(GetCurrentProcessId(), IDC_BTN_REGISTER);
+        bRegisterOpened = hRegister != NULL;
+        EXPECT_FALSE(IsWindowVisible(login.Get()));
+        if (!hRegister)
+            return;
+        CDialogDriver dlg(hRegister);
+        int nFields[] = {IDC_REG_EDIT_ACCOUNT, IDC_REG_EDIT_PASSWORD, IDC_REG_EDIT_PASSWORD2, IDC_REG_EDIT_MAIL};
+        for (size_t i = 0; i < 4; ++i) {
+            dlg.Key(nFields[i], VK_RETURN);
+            ASSERT_TRUE(answerer.WaitForBoxes(i + 1));
+        }
+        dlg.Key(IDC_REG_EDIT_MAIL, VK_ESCAPE);
+        EXPECT_TRUE(dlg.WaitClosed());
+    });
+    EXPECT_TRUE(bRegisterOpened);
+    EXPECT_EQ(std::vector<std::string>(4, "Velora|账号格式不对！"), answerer.Boxes());
+}
+
+TEST_F(AccountDialogs, BindChecksInOrderAndSendsNothingOnFailure)
+{
+    const std::string strEmail30 = "abcdefghijklmnopqrst@example.cn";
+    const std::vector<CInputRow> rows = {
+        {{"ab", "secret1"}, "错误的邮箱格式"},
+        {{"", "secret1"}, "错误的邮箱格式"},
+        {{strEmail30, kPassword21}, "密码必须是6-20位之间"},
+        {{"abc", "12345"}, "密码必须是6-20位之间"},
+        {{"abc", ""}, "密码必须是6-20位之间"},
+    };
+    CBoxAnswerer answerer;
+    Run<CDialogSet>(IDC_BTN_BIND, [&](CDialogDriver& dlg) {
+        CheckRows(dlg, answerer, {IDC_REG_EDIT_ACCOUNT, IDC_REG_EDIT_PASSWORD}, IDC_BTN_BIND, rows);
+        // A double click is one click and a double-click notification: one attempt.
+        dlg.DoubleClick(IDC_BTN_BIND);
+        dlg.Sync();
+        SendMessageA(dlg.Get(), WM_COMMAND, MAKEWPARAM(IDC_BTN_BIND, BN_DOUBLECLICKED),
+                     reinterpret_cast<LPARAM>(dlg.Item(IDC_BTN_BIND)));
+        ASSERT_TRUE(answerer.WaitForBoxes(rows.size() + 1));
+        Sleep(500);
+    });
+    EXPECT_EQ(rows.size() + 1, answerer.Boxes().size());
+    EXPECT_TRUE(StandIn::Requests(kLogin).empty());
+}
+
+// Enter binds or unbinds whatever has the focus, and the dialog stays open; a bind
+// stores the pair as typed, an unbind empties it and sends nothing. Both repaint the
+// caption.
+TEST_F(AccountDialogs, EnterBindsAndUnbindsWithoutClosing)
+{
+    ASSERT_TRUE(StandIn::QueueReply(kLogin, 200, LoginReply(5)));
+    ASSERT_TRUE(StandIn::QueueReply(kLogin, 200, LoginReply(0)));
+    CBoxAnswerer answerer;
+    Run<CDialogSet>(IDC_BTN_BIND, [&](CDialogDriver& dlg) {
+        auto* pBind = dynamic_cast<CCustomButton*>(CWnd::FromHandlePermanent(dlg.Item(IDC_BTN_BIND)));
+        ASSERT_NE(nullptr, pBind);
+        EXPECT_EQ(CString("绑定"), pBind->GetText());
+        GUITHREADINFO gui = {};
+        gui.cbSize = sizeof(gui);
+        GetGUIThreadInfo(GetWindowThreadProcessId(dlg.Get(), NULL), &gui);
+        EXPECT_EQ(dlg.Item(IDC_BTN_BIND), gui.hwndFocus);
+        dlg.Type(IDC_REG_EDIT_ACCOUNT, " abc ");
+        dlg.Type(IDC_REG_EDIT_PASSWORD, "secret");
+        dlg.Key(IDC_CHECK_AUTOSTART, VK_RETURN);
+        ASSERT_TRUE(answerer.WaitForBoxes(1));
+        EXPECT_EQ("Velora|绑定失败！", answerer.Boxes()[0]);
+        EXPECT_EQ(BST_UNCHECKED, SendMessageA(dlg.Item(IDC_CHECK_AUTOSTART), BM_GETCHECK, 0, 0));
+
+        dlg.Type(IDC_REG_EDIT_ACCOUNT, "中文");
+        dlg.Type(IDC_REG_EDIT_PASSWORD, kPassword20);
+        dlg.Key(IDC_BTN_CHECK_UPDATE, VK_RETURN);
+        ASSERT_TRUE(answerer.WaitForBoxes(2));
+        EXPECT_EQ("Velora|绑定成功！", answerer.Boxes()[1]);
+        WaitForIdleTasks();
+        dlg.Sync();
+        EXPECT_EQ(CString("取消绑定"), pBind->GetText());
+        EXPECT_EQ(Stored("中文", kPassword20), ConfigBytes());
+        EXPECT_EQ(CString("S1"), theApp.m_strSessionCode);
+        EXPECT_EQ(1, g_nCaptionRepaints);
+
+        dlg.Key(IDC_REG_EDIT_PASSWORD, VK_RETURN);
+        dlg.Sync();
+        EXPECT_EQ(CString("绑定"), pBind->GetText());
+        EXPECT_EQ("", dlg.Text(IDC_REG_EDIT_ACCOUNT));
+        EXPECT_EQ("", dlg.Text(IDC_REG_EDIT_PASSWORD));
+        EXPECT_EQ(std::string(2, '\0'), ConfigBytes());
+        EXPECT_TRUE(theApp.m_strSessionCode.IsEmpty());
+        EXPECT_TRUE(g_pFrame->m_strNickname.IsEmpty());
+        EXPECT_EQ(2, g_nCaptionRepaints);
+        EXPECT_TRUE(IsWindowVisible(dlg.Get()));
+        dlg.Key(IDC_REG_EDIT_PASSWORD, VK_ESCAPE);
+        EXPECT_TRUE(dlg.WaitClosed());
+    });
+    std::vector<CReceivedRequest> requests = StandIn::Requests(kLogin);
+    ASSERT_EQ(2u, requests.size());
+    EXPECT_EQ("pass=secret&user=abc&", requests[0].body);
+    EXPECT_EQ("pass=" + kPassword20 + "&user=" + TwiceUtf8("中文") + "&", requests[1].body);
+    EXPECT_EQ(2u, answerer.Boxes().size());
+}
+
+TEST_F(AccountDialogs, StoredAccountOpensBound)
+{
+    StoreAccount("abc", "secret1");
+    Run<CDialogSet>(IDC_BTN_BIND, [&](CDialogDriver& dlg) {
+        auto* pBind = dynamic_cast<CCustomButton*>(CWnd::FromHandlePermanent(dlg.Item(IDC_BTN_BIND)));
+        ASSERT_NE(nullptr, pBind);
+        EXPECT_EQ(CString("取消绑定"), pBind->GetText());
+        EXPECT_EQ("abc", dlg.Text(IDC_REG_EDIT_ACCOUNT));
+        EXPECT_EQ("secret1", dlg.Text(IDC_REG_EDIT_PASSWORD));
+        EXPECT_TRUE(GetWindowLongA(dlg.Item(IDC_REG_EDIT_PASSWORD), GWL_STYLE) & ES_PASSWORD);
+    });
+}
+
+// Each row: the registry before, the box's state before the click, whether the Run key
+// refuses changes; then the box's state and the message after the click.
+TEST_F(AccountDialogs, AutoStartFollowsTheRegistry)
+{
+    const struct {
+        bool bPresent, bChecked, bLocked;
+        bool bCheckedAfter;
+        const char* pszMessage;
+    } rows[] = {
+        {false, false, false, true, "设置开机启动成功！"},      {true, true, false, false, "取消开机启动成功！"},
+        {true, false, false, true, "您已经设置了开机启动项！"}, {false, true, false, false, "您尚未设置开机启动项！"},
+        {false, false, true, false, "设置开机启动失败！"},      {true, true, true, true, "取消开机启动失败！"},
+    };
+    CBoxAnswerer answerer;
+    Run<CDialogSet>(IDC_CHECK_AUTOSTART, [&](CDialogDriver& dlg) {
+        for (size_t i = 0; i < sizeof(rows) / sizeof(rows[0]); ++i) {
+            const auto& row = rows[i];
+            if (row.bPresent)
+                SetAutoStart();
+            else
+                RemoveAutoStart();
+            SendMessageA(dlg.Item(IDC_CHECK_AUTOSTART), BM_SETCHECK, row.bChecked ? BST_CHECKED : BST_UNCHECKED, 0);
+            {
+                std::unique_ptr<CRunKeyLock> pLock(row.bLocked ? new CRunKeyLock : nullptr);
+                if (pLock) {
+                    ASSERT_TRUE(pLock->Locked()) << "the Run key could not be made read-only";
+                }
+                dlg.Press(IDC_CHECK_AUTOSTART);
+                ASSERT_TRUE(answerer.WaitForBoxes(i + 1)) << "row " << i;
+            }
+            EXPECT_EQ("Velora|" + std::string(row.pszMessage), answerer.Boxes()[i]) << "row " << i;
+            EXPECT_EQ(row.bCheckedAfter ? BST_CHECKED : BST_UNCHECKED,
+                      SendMessageA(dlg.Item(IDC_CHECK_AUTOSTART), BM_GETCHECK, 0, 0))
+                << "row " << i;
+            EXPECT_EQ(row.bCheckedAfter, IsAutoStart() != FALSE) << "row " << i;
+        }
+    });
+}
+
+TEST_F(AccountDialogs, UpdateButtonTellsEachOutcome)
+{
+    CString strUpdater = GetFullPath("Update.exe");
+    CString strMarker = GetFullPath("launched.txt");
+    ASSERT_TRUE(CopyFileA(GetFullPath("fixture_update_stub.exe"), strUpdater, FALSE));
+    DeleteFileA(strMarker);
+    ASSERT_TRUE(StandIn::QueueReply(kVersion, 200, "{\"errorcode\":1}"));
+    ASSERT_TRUE(StandIn::QueueReply(kVersion, 200, "{\"errorcode\":0,\"data\":{\"updatetype\":\"0\"}}"));
+    ASSERT_TRUE(StandIn::QueueReply(kVersion, 200, "{\"errorcode\":0,\"data\":{\"updatetype\":\"1\"}}"));
+    CBoxAnswerer answerer;
+    HWND hSettings = NULL;
+    Run<CDialogSet>(IDC_BTN_CHECK_UPDATE, [&](CDialogDriver& dlg) {
+        hSettings = dlg.Get();
+        for (size_t i = 0; i < 3; ++i) {
+            dlg.Press(IDC_BTN_CHECK_UPDATE);
+            ASSERT_TRUE(answerer.WaitForBoxes(i + 1)) << i;
+            WaitForIdleTasks();
+        }
+        DWORD dwStart = GetTickCount();
+        while (GetFileAttributesA(strMarker) == INVALID_FILE_ATTRIBUTES && GetTickCount() - dwStart < 10000)
+            Sleep(50);
+        EXPECT_TRUE(IsWindowVisible(dlg.Get()));
+    });
+    std::vector<std::string> boxes = answerer.Boxes();
+    ASSERT_EQ(3u, boxes.size());
+    EXPECT_EQ("Velora|版本检测失败，请重试！", boxes[0]);
+    EXPECT_EQ("Velora|客户端当前版本已经是最新的！", boxes[1]);
+    EXPECT_EQ("维罗路书|检测到新的更新版本，现在需要更新吗？", boxes[2]);
+    EXPECT_EQ(hSettings, answerer.Owners()[2]);
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(strMarker)) << "the updater was not started";
+    std::vector<CReceivedRequest> requests = StandIn::Requests(kVersion);
+    ASSERT_EQ(3u, requests.size());
+    EXPECT_EQ("clienttype=5&clientverno=1.0.0.1&info=pc&mobmodel=pc&mobverno=pc&", requests[0].body);
+    DeleteFileA(strMarker);
+    DeleteFileA(strUpdater);
+}
