@@ -21,6 +21,8 @@ BOOL CCustomEdit::OnEraseBkgnd(HDC)
     return TRUE;
 }
 
+// The border runs along the inside of the control: a paint is clipped to the control,
+// so a border drawn around it would never be seen.
 void CCustomEdit::OnPaint()
 {
     CPaintDC dc(m_hWnd);
@@ -29,13 +31,12 @@ void CCustomEdit::OnPaint()
     {
         CPen pen(PS_INSIDEFRAME, 1, kBorderColour);
         CSelectGuard selectPen(dc, pen);
-        InflateRect(&rc, GetSystemMetrics(SM_CXEDGE), GetSystemMetrics(SM_CYEDGE));
-        RoundRect(dc, rc.left - 2, rc.top, rc.right, rc.bottom, 5, 5);
+        RoundRect(dc, rc.left, rc.top, rc.right, rc.bottom, 5, 5);
     }
 
     CString strText = GetWindowText();
     rc.top += 2;
-    rc.left += 1;
+    rc.left += GetSystemMetrics(SM_CXEDGE) + 1;
     if (GetStyle() & ES_PASSWORD) {
         LOGFONTA lf = {};
         m_font.GetLogFont(&lf);

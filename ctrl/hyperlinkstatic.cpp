@@ -26,8 +26,9 @@ void CHyperlinkStatic::OnPaint()
     SetTextColor(dc, crOld);
     CPen pen(PS_SOLID, 1, kLinkBlue);
     CSelectGuard selectPen(dc, pen);
-    MoveToEx(dc, rc.left, rc.bottom, NULL);
-    LineTo(dc, rc.right, rc.bottom);
+    // The last row inside the control: its bottom edge itself lies outside.
+    MoveToEx(dc, rc.left, rc.bottom - 1, NULL);
+    LineTo(dc, rc.right, rc.bottom - 1);
 }
 
 void CHyperlinkStatic::OnMouseMove(UINT nFlags, POINT point)

@@ -4,75 +4,33 @@
 // configuration file read back byte for byte. The flat test skins lie beside the
 // program, so the frame's colours can be read from the screen.
 
-#include "framework/doctemplate.h"
-#include "framework/uicall.h"
 #include "msg/messages.h"
 #include "skin_colours.h"
 #include "task/taskregistry.h"
 #include "tests/support/boxanswerer.h"
-#include "tests/support/dialogdriver.h"
+#include "tests/support/dialogclient.h"
 #include "tests/support/standin.h"
 #include "util/autostart.h"
 #include "util/paths.h"
 #include "velora/dialoglogin.h"
 #include "velora/dialogregister.h"
 #include "velora/dialogset.h"
-#include "velora/mainframe.h"
 #include "velora/resource.h"
-#include "velora/veloraapp.h"
-#include "velora/veloradoc.h"
 
 #include <gtest/gtest.h>
 #include <accctrl.h>
 #include <aclapi.h>
-#include <fstream>
-#include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
-
-// A template holding one document and no frame: the dialogs reach the stored account
-// through the application's first template, as in the program.
-class CAccountDocTemplate : public CDocTemplate {
-public:
-    CAccountDocTemplate() : CDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CVeloraDoc), NULL, NULL) {}
-    CDocument* OpenDocumentFile(const char*, BOOL) override { return &m_doc; }
-    CDocument* GetFirstDoc() const override { return const_cast<CVeloraDoc*>(&m_doc); }
-    void CloseDocument(CDocument*) override {}
-    CVeloraDoc m_doc;
-};
-
-CVeloraApp theApp;
-CMainFrame* g_pFrame = nullptr;
-CAccountDocTemplate* g_pTemplate = nullptr;
-int g_nCaptionRepaints = 0;
-std::vector<LPARAM> g_dialogSetFontRedraws;
 
 const char kLogin[] = "/client/login/";
 const char kRegister[] = "/client/Reg/PCcustom.aspx";
 const char kVersion[] = "/client/update/";
 const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-// Counts what reaches the frame and the dialogs on this thread.
-LRESULT CALLBACK WatchMessages(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    auto* pMsg = reinterpret_cast<CWPSTRUCT*>(lParam);
-    if (nCode == HC_ACTION && g_pFrame && pMsg->hwnd == g_pFrame->m_hWnd && pMsg->message == WM_LOGIN_OK)
-        ++g_nCaptionRepaints;
-    char szClass[16] = "";
-    if (nCode == HC_ACTION && pMsg->message == WM_SETFONT && GetClassNameA(pMsg->hwnd, szClass, sizeof(szClass)) &&
-        strcmp(szClass, "#32770") == 0)
-        g_dialogSetFontRedraws.push_back(pMsg->lParam);
-    return CallNextHookEx(NULL, nCode, wParam, lParam);
-}
-
-std::string ConfigBytes()
-{
-    std::ifstream file(g_pFrame->m_strConfigPath.GetString(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
+using DialogClient::ConfigBytes;
 
 // The configuration file's form of a stored pair: each string as a length byte and its bytes.
 std::string Stored(const std::string& strUser, const std::string& strPassword)
@@ -149,74 +107,24 @@ private:
 
 class AccountDialogs : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        ASSERT_TRUE(CUiCall::CreateWindowForThread());
-        g_pTemplate = new CAccountDocTemplate;
-        theApp.AddDocTemplate(g_pTemplate);
-        g_pFrame = new CMainFrame;
-        g_pFrame->m_bStarted = TRUE; // no start-up sequence here
-        ASSERT_TRUE(g_pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW, NULL, NULL));
-        theApp.m_pMainWnd = g_pFrame;
-        char szTemp[MAX_PATH] = "";
-        GetTempPathA(MAX_PATH, szTemp);
-        g_pFrame->m_strConfigPath.Format("%svelora-dialogs-%lu.vr", szTemp, GetCurrentProcessId());
-        SetWindowsHookExA(WH_CALLWNDPROC, WatchMessages, NULL, GetCurrentThreadId());
-    }
-    static void TearDownTestSuite() { DeleteFileA(g_pFrame->m_strConfigPath); }
+    static void SetUpTestSuite() { ASSERT_TRUE(DialogClient::Start()); }
+    static void TearDownTestSuite() { DeleteFileA(DialogClient::Frame()->m_strConfigPath); }
 
     void SetUp() override
     {
         ASSERT_TRUE(StandIn::Reset());
         StoreAccount("", "");
-        DeleteFileA(g_pFrame->m_strConfigPath);
-        theApp.m_strSessionCode.Empty();
-        g_nCaptionRepaints = 0;
+        DeleteFileA(DialogClient::Frame()->m_strConfigPath);
+        DialogClient::App().m_strSessionCode.Empty();
+        DialogClient::ResetCounters();
         RemoveAutoStart();
     }
     void TearDown() override { RemoveAutoStart(); }
 
     static void StoreAccount(const char* pszUser, const char* pszPassword)
     {
-        g_pTemplate->m_doc.GetUserInfo()->SetUserName(pszUser);
-        g_pTemplate->m_doc.GetUserInfo()->SetPassword(pszPassword);
-    }
-
-    // Runs the dialog modally here while script drives it from another thread; the
-    // dialog is found by one of its controls and closed afterwards if still open.
-    template <class TDialog> INT_PTR Run(int nControl, const std::function<void(CDialogDriver&)>& script)
-    {
-        std::thread driver([&] {
-            HWND hDlg = CDialogDriver::WaitForDialog(GetCurrentProcessId(), nControl);
-            EXPECT_NE(nullptr, hDlg) << "no dialog with control " << nControl;
-            if (!hDlg)
-                return CloseEveryDialog();
-            CDialogDriver dlg(hDlg);
-            dlg.Sync();
-            script(dlg);
-            CloseEveryDialog();
-        });
-        TDialog dlg(NULL);
-        INT_PTR nResult = dlg.DoModal();
-        driver.join();
-        return nResult;
-    }
-
-    static void CloseEveryDialog()
-    {
-        for (int i = 0; i < 3; ++i) {
-            EnumThreadWindows(GetWindowThreadProcessId(g_pFrame->m_hWnd, NULL), CloseDialog, 0);
-            Sleep(100);
-        }
-    }
-
-    static BOOL CALLBACK CloseDialog(HWND hWnd, LPARAM)
-    {
-        char szClass[16] = "";
-        GetClassNameA(hWnd, szClass, sizeof(szClass));
-        if (strcmp(szClass, "#32770") == 0 && IsWindowVisible(hWnd))
-            PostMessageA(hWnd, WM_CLOSE, 0, 0);
-        return TRUE;
+        DialogClient::Doc().GetUserInfo()->SetUserName(pszUser);
+        DialogClient::Doc().GetUserInfo()->SetPassword(pszPassword);
     }
 
     static std::vector<CReceivedRequest> WaitForRequests(const char* pszPath, size_t n)
@@ -281,7 +189,7 @@ TEST_F(AccountDialogs, LoginChecksInOrderAndSendsNothingOnFailure)
         {{"abc", "中文"}, kBadPassword},
     };
     CBoxAnswerer answerer;
-    Run<CDialogLogin>(IDC_BTN_LOGIN, [&](CDialogDriver& dlg) {
+    DialogClient::Run<CDialogLogin>(IDC_BTN_LOGIN, [&](CDialogDriver& dlg) {
         CheckRows(dlg, answerer, {IDC_LOGIN_EDIT_ACCOUNT, IDC_LOGIN_EDIT_PASSWORD}, IDC_BTN_LOGIN, rows);
     });
     EXPECT_EQ(rows.size(), answerer.Boxes().size());
@@ -298,7 +206,7 @@ TEST_F(AccountDialogs, LoginSendsTrimmedUtf8AndStoresWhatWasTyped)
     const std::string strEmail20 = "abcdefgh@example.com";
     CBoxAnswerer answerer;
     bool bClosed = false;
-    INT_PTR nResult = Run<CDialogLogin>(IDC_BTN_LOGIN, [&](CDialogDriver& dlg) {
+    INT_PTR nResult = DialogClient::Run<CDialogLogin>(IDC_BTN_LOGIN, [&](CDialogDriver& dlg) {
         dlg.Type(IDC_LOGIN_EDIT_ACCOUNT, "abc");
         dlg.Type(IDC_LOGIN_EDIT_PASSWORD, "secret");
         dlg.Press(IDC_BTN_LOGIN);
@@ -337,7 +245,7 @@ TEST_F(AccountDialogs, RegisterChecksInOrderAndSendsNothingOnFailure)
         {{"abcdef", "secret1", "secret1", "a@bcn"}, "错误的邮箱格式"},
     };
     CBoxAnswerer answerer;
-    Run<CDialogRegister>(IDC_BTN_REGISTER, [&](CDialogDriver& dlg) {
+    DialogClient::Run<CDialogRegister>(IDC_BTN_REGISTER, [&](CDialogDriver& dlg) {
         CheckRows(dlg, answerer,
                   {IDC_REG_EDIT_ACCOUNT, IDC_REG_EDIT_PASSWORD, IDC_REG_EDIT_PASSWORD2, IDC_REG_EDIT_MAIL},
                   IDC_BTN_REGISTER, rows);
@@ -354,7 +262,7 @@ TEST_F(AccountDialogs, RegisterSendsUntrimmedValuesThenShowsTheSuccessPage)
     ASSERT_TRUE(StandIn::QueueReply(kRegister, 200, "{\"errorcode\":0}"));
     CBoxAnswerer answerer;
     bool bLoginOpened = false;
-    Run<CDialogRegister>(IDC_BTN_REGISTER, [&](CDialogDriver& dlg) {
+    DialogClient::Run<CDialogRegister>(IDC_BTN_REGISTER, [&](CDialogDriver& dlg) {
         dlg.Type(IDC_REG_EDIT_ACCOUNT, "abcdef");
         dlg.Type(IDC_REG_EDIT_PASSWORD, "secret");
         dlg.Type(IDC_REG_EDIT_PASSWORD2, "secret");
@@ -411,7 +319,7 @@ TEST_F(AccountDialogs, LoginLeadsToRegisterAndEnterInEveryFieldSubmits)
 {
     CBoxAnswerer answerer;
     bool bRegisterOpened = false;
-    Run<CDialogLogin>(IDC_BTN_LOGIN, [&](CDialogDriver& login) {
+    DialogClient::Run<CDialogLogin>(IDC_BTN_LOGIN, [&](CDialogDriver& login) {
         login.Press(IDC_BTN_GO_REGISTER);
         HWND hRegister = CDialogDriver::WaitForDialog(GetCurrentProcessId(), IDC_BTN_REGISTER);
         bRegisterOpened = hRegister != NULL;
@@ -442,7 +350,7 @@ TEST_F(AccountDialogs, BindChecksInOrderAndSendsNothingOnFailure)
         {{"abc", ""}, "密码必须是6-20位之间"},
     };
     CBoxAnswerer answerer;
-    Run<CDialogSet>(IDC_BTN_BIND, [&](CDialogDriver& dlg) {
+    DialogClient::Run<CDialogSet>(IDC_BTN_BIND, [&](CDialogDriver& dlg) {
         CheckRows(dlg, answerer, {IDC_REG_EDIT_ACCOUNT, IDC_REG_EDIT_PASSWORD}, IDC_BTN_BIND, rows);
         // A double click is one click and a double-click notification: one attempt.
         dlg.DoubleClick(IDC_BTN_BIND);
@@ -464,7 +372,7 @@ TEST_F(AccountDialogs, EnterBindsAndUnbindsWithoutClosing)
     ASSERT_TRUE(StandIn::QueueReply(kLogin, 200, LoginReply(5)));
     ASSERT_TRUE(StandIn::QueueReply(kLogin, 200, LoginReply(0)));
     CBoxAnswerer answerer;
-    Run<CDialogSet>(IDC_BTN_BIND, [&](CDialogDriver& dlg) {
+    DialogClient::Run<CDialogSet>(IDC_BTN_BIND, [&](CDialogDriver& dlg) {
         auto* pBind = dynamic_cast<CCustomButton*>(CWnd::FromHandlePermanent(dlg.Item(IDC_BTN_BIND)));
         ASSERT_NE(nullptr, pBind);
         EXPECT_EQ(CString("绑定"), pBind->GetText());
@@ -488,8 +396,8 @@ TEST_F(AccountDialogs, EnterBindsAndUnbindsWithoutClosing)
         dlg.Sync();
         EXPECT_EQ(CString("取消绑定"), pBind->GetText());
         EXPECT_EQ(Stored("中文", kPassword20), ConfigBytes());
-        EXPECT_EQ(CString("S1"), theApp.m_strSessionCode);
-        EXPECT_EQ(1, g_nCaptionRepaints);
+        EXPECT_EQ(CString("S1"), DialogClient::App().m_strSessionCode);
+        EXPECT_EQ(1, DialogClient::CaptionRepaints());
 
         dlg.Key(IDC_REG_EDIT_PASSWORD, VK_RETURN);
         dlg.Sync();
@@ -497,9 +405,9 @@ TEST_F(AccountDialogs, EnterBindsAndUnbindsWithoutClosing)
         EXPECT_EQ("", dlg.Text(IDC_REG_EDIT_ACCOUNT));
         EXPECT_EQ("", dlg.Text(IDC_REG_EDIT_PASSWORD));
         EXPECT_EQ(std::string(2, '\0'), ConfigBytes());
-        EXPECT_TRUE(theApp.m_strSessionCode.IsEmpty());
-        EXPECT_TRUE(g_pFrame->m_strNickname.IsEmpty());
-        EXPECT_EQ(2, g_nCaptionRepaints);
+        EXPECT_TRUE(DialogClient::App().m_strSessionCode.IsEmpty());
+        EXPECT_TRUE(DialogClient::Frame()->m_strNickname.IsEmpty());
+        EXPECT_EQ(2, DialogClient::CaptionRepaints());
         EXPECT_TRUE(IsWindowVisible(dlg.Get()));
         dlg.Key(IDC_REG_EDIT_PASSWORD, VK_ESCAPE);
         EXPECT_TRUE(dlg.WaitClosed());
@@ -514,7 +422,7 @@ TEST_F(AccountDialogs, EnterBindsAndUnbindsWithoutClosing)
 TEST_F(AccountDialogs, StoredAccountOpensBound)
 {
     StoreAccount("abc", "secret1");
-    Run<CDialogSet>(IDC_BTN_BIND, [&](CDialogDriver& dlg) {
+    DialogClient::Run<CDialogSet>(IDC_BTN_BIND, [&](CDialogDriver& dlg) {
         auto* pBind = dynamic_cast<CCustomButton*>(CWnd::FromHandlePermanent(dlg.Item(IDC_BTN_BIND)));
         ASSERT_NE(nullptr, pBind);
         EXPECT_EQ(CString("取消绑定"), pBind->GetText());
@@ -538,7 +446,7 @@ TEST_F(AccountDialogs, AutoStartFollowsTheRegistry)
         {false, false, true, false, "设置开机启动失败！"},      {true, true, true, true, "取消开机启动失败！"},
     };
     CBoxAnswerer answerer;
-    Run<CDialogSet>(IDC_CHECK_AUTOSTART, [&](CDialogDriver& dlg) {
+    DialogClient::Run<CDialogSet>(IDC_CHECK_AUTOSTART, [&](CDialogDriver& dlg) {
         for (size_t i = 0; i < sizeof(rows) / sizeof(rows[0]); ++i) {
             const auto& row = rows[i];
             if (row.bPresent)
@@ -574,7 +482,7 @@ TEST_F(AccountDialogs, UpdateButtonTellsEachOutcome)
     ASSERT_TRUE(StandIn::QueueReply(kVersion, 200, "{\"errorcode\":0,\"data\":{\"updatetype\":\"1\"}}"));
     CBoxAnswerer answerer;
     HWND hSettings = NULL;
-    Run<CDialogSet>(IDC_BTN_CHECK_UPDATE, [&](CDialogDriver& dlg) {
+    DialogClient::Run<CDialogSet>(IDC_BTN_CHECK_UPDATE, [&](CDialogDriver& dlg) {
         hSettings = dlg.Get();
         for (size_t i = 0; i < 3; ++i) {
             dlg.Press(IDC_BTN_CHECK_UPDATE);
@@ -596,6 +504,54 @@ TEST_F(AccountDialogs, UpdateButtonTellsEachOutcome)
     std::vector<CReceivedRequest> requests = StandIn::Requests(kVersion);
     ASSERT_EQ(3u, requests.size());
     EXPECT_EQ("clienttype=5&clientverno=1.0.0.1&info=pc&mobmodel=pc&mobverno=pc&", requests[0].body);
+    DeleteFileA(strMarker);
+    DeleteFileA(strUpdater);
+}
+
+// Update type 2 ends the client at once, so the dialog runs in a child copy of this
+// program, whose box is answered from here.
+TEST_F(AccountDialogs, TooOldClientStartsTheUpdaterAndEnds)
+{
+    const char kChildVariable[] = "VELORA_DIALOGS_CHILD";
+    if (GetEnvironmentVariableA(kChildVariable, NULL, 0)) {
+        ASSERT_TRUE(StandIn::QueueReply(kVersion, 200, "{\"errorcode\":0,\"data\":{\"updatetype\":\"2\"}}"));
+        DialogClient::Run<CDialogSet>(IDC_BTN_CHECK_UPDATE, [](CDialogDriver& dlg) {
+            dlg.Press(IDC_BTN_CHECK_UPDATE);
+            Sleep(20000);
+        });
+        ADD_FAILURE() << "the client did not end";
+        return;
+    }
+    CString strUpdater = GetFullPath("Update.exe");
+    CString strMarker = GetFullPath("launched.txt");
+    ASSERT_TRUE(CopyFileA(GetFullPath("fixture_update_stub.exe"), strUpdater, FALSE));
+    DeleteFileA(strMarker);
+    std::string strCommand = "\"" + std::string(GetModulePath()) + "\" --gtest_filter=" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "." +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    SetEnvironmentVariableA(kChildVariable, "1");
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    BOOL bStarted = CreateProcessA(NULL, &strCommand[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi);
+    SetEnvironmentVariableA(kChildVariable, NULL);
+    ASSERT_TRUE(bStarted);
+    DWORD dwExitCode = 99;
+    {
+        CBoxAnswerer answerer(pi.dwProcessId);
+        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(pi.hProcess, 60000));
+        GetExitCodeProcess(pi.hProcess, &dwExitCode);
+        EXPECT_EQ(std::vector<std::string>{"Velora|囧...您的客户端太老，必须升级后才能使用"}, answerer.Boxes());
+    }
+    if (dwExitCode == STILL_ACTIVE)
+        TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    EXPECT_EQ(0u, dwExitCode);
+    DWORD dwStart = GetTickCount();
+    while (GetFileAttributesA(strMarker) == INVALID_FILE_ATTRIBUTES && GetTickCount() - dwStart < 10000)
+        Sleep(50);
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(strMarker)) << "the updater was not started";
     DeleteFileA(strMarker);
     DeleteFileA(strUpdater);
 }
