@@ -1,9 +1,10 @@
 #include "ctrl/custombutton.h"
 
+#include "ctrl/skinimage.h"
+#include "ctrl/skintext.h"
 #include "framework/dc.h"
 
 #include <gdiplus.h>
-#include <memory>
 
 IMPLEMENT_DYNAMIC(CCustomButton, CButton)
 
@@ -36,19 +37,13 @@ void CCustomButton::DrawButton()
         Gdiplus::Graphics graphics(buffer);
         Gdiplus::SolidBrush white(Gdiplus::Color(255, 255, 255));
         graphics.FillRectangle(&white, 0, 0, cx, cy);
-        std::unique_ptr<Gdiplus::Image> pImage(Gdiplus::Image::FromFile(m_strImages[m_nState].Wide().c_str()));
-        if (pImage && pImage->GetLastStatus() == Gdiplus::Ok)
-            graphics.DrawImage(pImage.get(), 0, 0, cx, cy);
+        CSkinImage(m_strImages[m_nState].Wide()).Draw(graphics, 0, 0, cx, cy);
 
         SIZE size = {};
         GetTextExtentPoint32A(dc, m_strText, m_strText.GetLength(), &size);
-        Gdiplus::FontFamily family(L"宋体");
-        Gdiplus::Font font(&family, 12, Gdiplus::FontStyleRegular, Gdiplus::UnitPixel);
-        Gdiplus::SolidBrush black(Gdiplus::Color(0, 0, 0));
-        std::wstring strLabel = m_strText.Wide();
-        Gdiplus::PointF origin(static_cast<Gdiplus::REAL>((cx - size.cx) / 2),
-                               static_cast<Gdiplus::REAL>((cy - size.cy) / 2 + 2));
-        graphics.DrawString(strLabel.c_str(), static_cast<INT>(strLabel.size()), &font, origin, &black);
+        DrawSkinText(graphics, m_strText, 12, Gdiplus::FontStyleRegular, Gdiplus::Color(0, 0, 0),
+                     static_cast<Gdiplus::REAL>((cx - size.cx) / 2),
+                     static_cast<Gdiplus::REAL>((cy - size.cy) / 2 + 2));
     }
     buffer.CopyTo(dc);
 }

@@ -1,6 +1,7 @@
 #include "ctrl/skinneddialog.h"
 
 #include "ctrl/skinimage.h"
+#include "ctrl/skintext.h"
 #include "framework/dc.h"
 #include "framework/resources.h"
 

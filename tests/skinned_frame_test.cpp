@@ -67,6 +67,32 @@ int DarkestGrey(const CDialogDriver& dlg, RECT rc)
     return nDarkest;
 }
 
+// The darkest level of the label's text drawn in black with the font the dialog gives
+// its labels: grey text of the same coverage is lighter.
+int DarkestInBlack(HWND hDlg, HWND hLabel)
+{
+    HDC hScreen = GetDC(NULL);
+    HDC hDC = CreateCompatibleDC(hScreen);
+    HBITMAP hBitmap = CreateCompatibleBitmap(hScreen, 100, 30);
+    ReleaseDC(NULL, hScreen);
+    HGDIOBJ hOldBitmap = SelectObject(hDC, hBitmap);
+    SendMessageA(hDlg, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hDC), reinterpret_cast<LPARAM>(hLabel));
+    RECT rc = {0, 0, 100, 30};
+    FillRect(hDC, &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(hDC, RGB(0, 0, 0));
+    char szText[64] = "";
+    GetWindowTextA(hLabel, szText, sizeof(szText));
+    DrawTextA(hDC, szText, -1, &rc, DT_LEFT | DT_TOP);
+    int nDarkest = 255;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 100; ++x)
+            nDarkest = std::min<int>(nDarkest, GetRValue(GetPixel(hDC, x, y)));
+    SelectObject(hDC, hOldBitmap);
+    DeleteObject(hBitmap);
+    DeleteDC(hDC);
+    return nDarkest;
+}
+
 LPARAM ScreenPoint(HWND hWnd, int x, int y)
 {
     RECT rc;
@@ -113,7 +139,9 @@ TEST_F(SkinnedFrame, EachDialogWearsTheSkinWithItsTitle)
             GetWindowRect(hLabel, &rcLabel);
             MapWindowPoints(NULL, dlg.Get(), reinterpret_cast<POINT*>(&rcLabel), 2);
             rcLabel.right = rcLabel.left + 30; // the edits reach into some labels
-            EXPECT_EQ(85, DarkestGrey(dlg, rcLabel)) << kind.pszName;
+            int nDarkest = DarkestGrey(dlg, rcLabel);
+            EXPECT_GE(nDarkest, 85) << kind.pszName;
+            EXPECT_GT(nDarkest, DarkestInBlack(dlg.Get(), hLabel) + 20) << kind.pszName << ": not lighter than black";
             EXPECT_EQ(kWhite, dlg.Pixel(rcLabel.left, rcLabel.bottom - 1, true)) << kind.pszName;
         });
     }
@@ -126,12 +154,13 @@ TEST_F(SkinnedFrame, CloseButtonLightsUnderTheMouseAndCloses)
         int w = WindowSize(dlg.Get()).cx;
         RECT rcClose = {w - kSkinWidth_icon_dlg_close_nomal - 5, 3, w - 5, kSkinHeight_icon_dlg_close_nomal + 3};
         POINT ptMiddle = {(rcClose.left + rcClose.right) / 2, (rcClose.top + rcClose.bottom) / 2};
-        EXPECT_EQ(kSkinFlat_icon_dlg_close_nomal, dlg.Pixel(rcClose.left + 1, rcClose.top + 1));
-        EXPECT_EQ(kSkinFlat_icon_dlg_close, dlg.Pixel(ptMiddle.x, ptMiddle.y));
+        const COLORREF crNormal = kSkinFlat_icon_dlg_close_nomal, crFocus = kSkinFlat_icon_dlg_close_focus;
+        EXPECT_EQ(crNormal, dlg.PixelWhenPainted(rcClose.left + 1, rcClose.top + 1, crNormal));
+        EXPECT_EQ(kSkinFlat_icon_dlg_close, dlg.PixelWhenPainted(ptMiddle.x, ptMiddle.y, kSkinFlat_icon_dlg_close));
         SendMessageA(dlg.Get(), WM_NCMOUSEMOVE, HTCLOSE, ScreenPoint(dlg.Get(), ptMiddle.x, ptMiddle.y));
-        EXPECT_EQ(kSkinFlat_icon_dlg_close_focus, dlg.Pixel(rcClose.left + 1, rcClose.top + 1));
+        EXPECT_EQ(crFocus, dlg.PixelWhenPainted(rcClose.left + 1, rcClose.top + 1, crFocus));
         SendMessageA(dlg.Get(), WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(dlg.Get(), 100, 10));
-        EXPECT_EQ(kSkinFlat_icon_dlg_close_nomal, dlg.Pixel(rcClose.left + 1, rcClose.top + 1));
+        EXPECT_EQ(crNormal, dlg.PixelWhenPainted(rcClose.left + 1, rcClose.top + 1, crNormal));
 
         // Over the whole caption band: the close button only inside its rectangle, and
         // none of the system's caption buttons anywhere.

@@ -1,5 +1,6 @@
 #include "velora/dialoglogin.h"
 
+#include "ctrl/skintext.h"
 #include "framework/dc.h"
 #include "framework/resources.h"
 #include "msg/messages.h"
@@ -114,28 +115,17 @@ void CDialogLogin::OnPaint()
 {
     CPaintDC dc(m_hWnd);
     if (!IsIconic())
-        DrawClientArea(dc);
+        ComposeClientArea(this, dc, [this](Gdiplus::Graphics& graphics) { DrawClientArea(graphics); });
 }
 
-void CDialogLogin::DrawClientArea(HDC hDC)
+void CDialogLogin::DrawClientArea(Gdiplus::Graphics& graphics)
 {
-    RECT rc;
-    GetClientRect(&rc);
-    COffscreenBuffer buffer(hDC, rc.right, rc.bottom);
-    if (!buffer.IsValid())
-        return;
-    {
-        Gdiplus::Graphics graphics(buffer);
-        Gdiplus::SolidBrush white(Gdiplus::Color(255, 255, 255));
-        graphics.FillRectangle(&white, 0, 0, rc.right, rc.bottom);
-        Gdiplus::SolidBrush rule(Gdiplus::Color(222, 215, 201));
-        Gdiplus::Color black(0, 0, 0);
-        DrawDialogText(graphics, AfxLoadString(IDS_LOGIN), 14, Gdiplus::FontStyleBold, black, 5, 25);
-        graphics.FillRectangle(&rule, 5, 45, 270, 5);
-        DrawDialogText(graphics, AfxLoadString(IDS_REGISTER), 14, Gdiplus::FontStyleBold, black, 315, 25);
-        graphics.FillRectangle(&rule, 315, 45, 187, 5);
-        DrawDialogText(graphics, AfxLoadString(IDS_REGISTER_INVITATION), 12, Gdiplus::FontStyleRegular,
-                       Gdiplus::Color(85, 85, 85), 315, 65);
-    }
-    buffer.CopyTo(hDC);
+    Gdiplus::SolidBrush rule(Gdiplus::Color(222, 215, 201));
+    Gdiplus::Color black(0, 0, 0);
+    DrawSkinText(graphics, AfxLoadString(IDS_LOGIN), 14, Gdiplus::FontStyleBold, black, 5, 25);
+    graphics.FillRectangle(&rule, 5, 45, 270, 5);
+    DrawSkinText(graphics, AfxLoadString(IDS_REGISTER), 14, Gdiplus::FontStyleBold, black, 315, 25);
+    graphics.FillRectangle(&rule, 315, 45, 187, 5);
+    DrawSkinText(graphics, AfxLoadString(IDS_REGISTER_INVITATION), 12, Gdiplus::FontStyleRegular,
+                 Gdiplus::Color(85, 85, 85), 315, 65);
 }

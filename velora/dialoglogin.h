@@ -12,6 +12,9 @@
 #include "ctrl/skinneddialog.h"
 #include "framework/stdctrls.h"
 
+#include <windows.h>
+#include <gdiplus.h>
+
 class CDialogLogin : public CSkinnedDialog, public IClickListener {
 public:
     explicit CDialogLogin(CWnd* pParentWnd = NULL);
@@ -27,7 +30,7 @@ protected:
 private:
     void DoLogin();
     LRESULT OnLoginSucceeded();
-    void DrawClientArea(HDC hDC);
+    void DrawClientArea(Gdiplus::Graphics& graphics);
 
     CCustomButton m_btnLogin;
     CCustomButton m_btnGoRegister;

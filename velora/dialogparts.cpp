@@ -1,5 +1,6 @@
 #include "velora/dialogparts.h"
 
+#include "framework/dc.h"
 #include "framework/resources.h"
 #include "util/paths.h"
 
@@ -34,15 +35,20 @@ void CreateSkinButton(CCustomButton& button, CWnd* pParent, UINT nID, const RECT
     button.SetWindowText(pszWindowText);
 }
 
-void DrawDialogText(Gdiplus::Graphics& graphics, const CString& strText, int nPixels, INT nStyle,
-                    const Gdiplus::Color& colour, int x, int y)
+void ComposeClientArea(CWnd* pDialog, HDC hDC, const std::function<void(Gdiplus::Graphics&)>& draw)
 {
-    std::wstring strWide = strText.Wide();
-    Gdiplus::FontFamily family(L"宋体");
-    Gdiplus::Font font(&family, static_cast<Gdiplus::REAL>(nPixels), nStyle, Gdiplus::UnitPixel);
-    Gdiplus::SolidBrush brush(colour);
-    graphics.DrawString(strWide.c_str(), static_cast<INT>(strWide.size()), &font,
-                        Gdiplus::PointF(static_cast<Gdiplus::REAL>(x), static_cast<Gdiplus::REAL>(y)), &brush);
+    RECT rc;
+    pDialog->GetClientRect(&rc);
+    COffscreenBuffer buffer(hDC, rc.right, rc.bottom);
+    if (!buffer.IsValid())
+        return;
+    {
+        Gdiplus::Graphics graphics(buffer);
+        Gdiplus::SolidBrush white(Gdiplus::Color(255, 255, 255));
+        graphics.FillRectangle(&white, 0, 0, rc.right, rc.bottom);
+        draw(graphics);
+    }
+    buffer.CopyTo(hDC);
 }
 
 void CentreOnScreen(CWnd* pWnd, int cx, int cy)

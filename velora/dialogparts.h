@@ -10,6 +10,7 @@
 
 #include <windows.h>
 #include <gdiplus.h>
+#include <functional>
 
 // Skin images of a button: normal and hover; the pressed state shows the normal one.
 struct CButtonSkin {
@@ -28,9 +29,8 @@ void CreateEdit(CCustomEdit& edit, CWnd* pParent, UINT nID, const RECT& rc, bool
 void CreateSkinButton(CCustomButton& button, CWnd* pParent, UINT nID, const RECT& rc, UINT nIDText,
                       const CButtonSkin& skin, DWORD dwTabStop, const char* pszWindowText);
 
-// Draws an ANSI text at (x, y) in 宋体 of nPixels pixels.
-void DrawDialogText(Gdiplus::Graphics& graphics, const CString& strText, int nPixels, INT nStyle,
-                    const Gdiplus::Color& colour, int x, int y);
+// Paints the dialog's client area off screen: white, then what draw adds; one transfer.
+void ComposeClientArea(CWnd* pDialog, HDC hDC, const std::function<void(Gdiplus::Graphics&)>& draw);
 
 // Moves the window to cx x cy pixels in the middle of the primary screen.
 void CentreOnScreen(CWnd* pWnd, int cx, int cy);

@@ -1,6 +1,7 @@
 #include "velora/dialogregister.h"
 
 #include "ctrl/skinimage.h"
+#include "ctrl/skintext.h"
 #include "framework/dc.h"
 #include "framework/resources.h"
 #include "msg/messages.h"
@@ -123,7 +124,7 @@ void CDialogRegister::OnPaint()
         return;
     if (m_bRegistered)
         ShowSuccessPage();
-    DrawClientArea(dc);
+    ComposeClientArea(this, dc, [this](Gdiplus::Graphics& graphics) { DrawClientArea(graphics); });
 }
 
 // The button is repainted when its label changes: its own paint may come before ours.
@@ -140,27 +141,16 @@ void CDialogRegister::ShowSuccessPage()
         pField->ShowWindow(SW_HIDE);
 }
 
-void CDialogRegister::DrawClientArea(HDC hDC)
+void CDialogRegister::DrawClientArea(Gdiplus::Graphics& graphics)
 {
-    RECT rc;
-    GetClientRect(&rc);
-    COffscreenBuffer buffer(hDC, rc.right, rc.bottom);
-    if (!buffer.IsValid())
+    CSkinImage firstStep(m_bRegistered ? "Skins/bar_register_gray.png" : "Skins/bar_register_light.png");
+    firstStep.Draw(graphics, 71, 25);
+    CSkinImage secondStep(m_bRegistered ? "Skins/bar_reg_sucess_light.png" : "Skins/bar_reg_sucess_gray.png");
+    secondStep.Draw(graphics, 231, 25);
+    if (!m_bRegistered)
         return;
-    {
-        Gdiplus::Graphics graphics(buffer);
-        Gdiplus::SolidBrush white(Gdiplus::Color(255, 255, 255));
-        graphics.FillRectangle(&white, 0, 0, rc.right, rc.bottom);
-        CSkinImage firstStep(m_bRegistered ? "Skins/bar_register_gray.png" : "Skins/bar_register_light.png");
-        firstStep.Draw(graphics, 71, 25);
-        CSkinImage secondStep(m_bRegistered ? "Skins/bar_reg_sucess_light.png" : "Skins/bar_reg_sucess_gray.png");
-        secondStep.Draw(graphics, 231, 25);
-        if (m_bRegistered) {
-            DrawDialogText(graphics, AfxLoadString(IDS_REGISTERED), 18, Gdiplus::FontStyleBold,
-                           Gdiplus::Color(27, 143, 44), 136, 104);
-            DrawDialogText(graphics, AfxLoadString(IDS_MAIL_SENT) + m_editMail.GetWindowText(), 12,
-                           Gdiplus::FontStyleBold, Gdiplus::Color(89, 89, 89), 136, 155);
-        }
-    }
-    buffer.CopyTo(hDC);
+    DrawSkinText(graphics, AfxLoadString(IDS_REGISTERED), 18, Gdiplus::FontStyleBold, Gdiplus::Color(27, 143, 44), 136,
+                 104);
+    DrawSkinText(graphics, AfxLoadString(IDS_MAIL_SENT) + m_editMail.GetWindowText(), 12, Gdiplus::FontStyleBold,
+                 Gdiplus::Color(89, 89, 89), 136, 155);
 }

@@ -13,6 +13,9 @@
 #include "ctrl/skinneddialog.h"
 #include "framework/stdctrls.h"
 
+#include <windows.h>
+#include <gdiplus.h>
+
 class CDialogRegister : public CSkinnedDialog, public IClickListener {
 public:
     explicit CDialogRegister(CWnd* pParentWnd = NULL);
@@ -30,7 +33,7 @@ private:
     void DoRegister();
     LRESULT OnRegisterSucceeded();
     void ShowSuccessPage();
-    void DrawClientArea(HDC hDC);
+    void DrawClientArea(Gdiplus::Graphics& graphics);
 
     BOOL m_bRegistered = FALSE;
     CCustomButton m_btnSubmit;

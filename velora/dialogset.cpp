@@ -1,5 +1,6 @@
 #include "velora/dialogset.h"
 
+#include "ctrl/skintext.h"
 #include "framework/dc.h"
 #include "framework/messagebox.h"
 #include "framework/resources.h"
@@ -204,23 +205,12 @@ void CDialogSet::OnPaint()
 {
     CPaintDC dc(m_hWnd);
     if (!IsIconic())
-        DrawClientArea(dc);
+        ComposeClientArea(this, dc, [this](Gdiplus::Graphics& graphics) { DrawClientArea(graphics); });
 }
 
-void CDialogSet::DrawClientArea(HDC hDC)
+void CDialogSet::DrawClientArea(Gdiplus::Graphics& graphics)
 {
-    RECT rc;
-    GetClientRect(&rc);
-    COffscreenBuffer buffer(hDC, rc.right, rc.bottom);
-    if (!buffer.IsValid())
-        return;
-    {
-        Gdiplus::Graphics graphics(buffer);
-        Gdiplus::SolidBrush white(Gdiplus::Color(255, 255, 255));
-        graphics.FillRectangle(&white, 0, 0, rc.right, rc.bottom);
-        Gdiplus::Color grey(85, 85, 85);
-        DrawDialogText(graphics, AfxLoadString(IDS_BIND_ACCOUNT), 12, Gdiplus::FontStyleBold, grey, 15, 10);
-        DrawDialogText(graphics, AfxLoadString(IDS_AUTOSTART_HEADING), 12, Gdiplus::FontStyleBold, grey, 15, 160);
-    }
-    buffer.CopyTo(hDC);
+    Gdiplus::Color grey(85, 85, 85);
+    DrawSkinText(graphics, AfxLoadString(IDS_BIND_ACCOUNT), 12, Gdiplus::FontStyleBold, grey, 15, 10);
+    DrawSkinText(graphics, AfxLoadString(IDS_AUTOSTART_HEADING), 12, Gdiplus::FontStyleBold, grey, 15, 160);
 }

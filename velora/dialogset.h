@@ -12,6 +12,9 @@
 #include "ctrl/skinneddialog.h"
 #include "framework/stdctrls.h"
 
+#include <windows.h>
+#include <gdiplus.h>
+
 class CDialogSet : public CSkinnedDialog {
 public:
     explicit CDialogSet(CWnd* pParentWnd = NULL);
@@ -34,7 +37,7 @@ private:
     void OnAutoStartCheck();
     void OnCheckUpdate();
     void SetBindLabel(UINT nIDText);
-    void DrawClientArea(HDC hDC);
+    void DrawClientArea(Gdiplus::Graphics& graphics);
 
     CStatic m_lblAccount;
     CCustomEdit m_editAccount;

@@ -114,6 +114,15 @@ COLORREF CDialogDriver::Pixel(int x, int y, bool bClient) const
     return cr;
 }
 
+COLORREF CDialogDriver::PixelWhenPainted(int x, int y, COLORREF crExpected, DWORD dwTimeoutMs) const
+{
+    DWORD dwStart = GetTickCount();
+    COLORREF cr;
+    while ((cr = Pixel(x, y)) != crExpected && GetTickCount() - dwStart < dwTimeoutMs)
+        Sleep(20);
+    return cr;
+}
+
 bool CDialogDriver::WaitClosed(DWORD dwTimeoutMs) const
 {
     DWORD dwStart = GetTickCount();
