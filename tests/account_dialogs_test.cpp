@@ -168,6 +168,33 @@ void CheckRows(CDialogDriver& dlg, CBoxAnswerer& answerer, const std::vector<int
     }
 }
 
+// The stand-in updater beside this program, which writes "launched.txt" when it runs.
+class CUpdaterStub {
+public:
+    CUpdaterStub() : m_strUpdater(GetFullPath("Update.exe")), m_strMarker(GetFullPath("launched.txt"))
+    {
+        m_bInstalled = CopyFileA(GetFullPath("fixture_update_stub.exe"), m_strUpdater, FALSE) != FALSE;
+        DeleteFileA(m_strMarker);
+    }
+    ~CUpdaterStub()
+    {
+        DeleteFileA(m_strMarker);
+        DeleteFileA(m_strUpdater);
+    }
+    bool Installed() const { return m_bInstalled; }
+    bool WaitLaunched() const
+    {
+        DWORD dwStart = GetTickCount();
+        while (GetFileAttributesA(m_strMarker) == INVALID_FILE_ATTRIBUTES && GetTickCount() - dwStart < 10000)
+            Sleep(50);
+        return GetFileAttributesA(m_strMarker) != INVALID_FILE_ATTRIBUTES;
+    }
+
+private:
+    CString m_strUpdater, m_strMarker;
+    bool m_bInstalled = false;
+};
+
 const std::string kPassword21(21, 'p');
 const std::string kPassword20(20, 'q');
 
@@ -263,6 +290,8 @@ TEST_F(AccountDialogs, RegisterSendsUntrimmedValuesThenShowsTheSuccessPage)
     CBoxAnswerer answerer;
     bool bLoginOpened = false;
     DialogClient::Run<CDialogRegister>(IDC_BTN_REGISTER, [&](CDialogDriver& dlg) {
+        EXPECT_EQ(kSkinFlat_bar_register_light, dlg.PixelWhenPainted(73, 40, kSkinFlat_bar_register_light, true));
+        EXPECT_EQ(kSkinFlat_bar_reg_sucess_gray, dlg.PixelWhenPainted(331, 40, kSkinFlat_bar_reg_sucess_gray, true));
         dlg.Type(IDC_REG_EDIT_ACCOUNT, "abcdef");
         dlg.Type(IDC_REG_EDIT_PASSWORD, "secret");
         dlg.Type(IDC_REG_EDIT_PASSWORD2, "secret");
@@ -473,10 +502,8 @@ TEST_F(AccountDialogs, AutoStartFollowsTheRegistry)
 
 TEST_F(AccountDialogs, UpdateButtonTellsEachOutcome)
 {
-    CString strUpdater = GetFullPath("Update.exe");
-    CString strMarker = GetFullPath("launched.txt");
-    ASSERT_TRUE(CopyFileA(GetFullPath("fixture_update_stub.exe"), strUpdater, FALSE));
-    DeleteFileA(strMarker);
+    CUpdaterStub updater;
+    ASSERT_TRUE(updater.Installed());
     ASSERT_TRUE(StandIn::QueueReply(kVersion, 200, "{\"errorcode\":1}"));
     ASSERT_TRUE(StandIn::QueueReply(kVersion, 200, "{\"errorcode\":0,\"data\":{\"updatetype\":\"0\"}}"));
     ASSERT_TRUE(StandIn::QueueReply(kVersion, 200, "{\"errorcode\":0,\"data\":{\"updatetype\":\"1\"}}"));
@@ -489,9 +516,7 @@ TEST_F(AccountDialogs, UpdateButtonTellsEachOutcome)
             ASSERT_TRUE(answerer.WaitForBoxes(i + 1)) << i;
             WaitForIdleTasks();
         }
-        DWORD dwStart = GetTickCount();
-        while (GetFileAttributesA(strMarker) == INVALID_FILE_ATTRIBUTES && GetTickCount() - dwStart < 10000)
-            Sleep(50);
+        EXPECT_TRUE(updater.WaitLaunched()) << "the updater was not started";
         EXPECT_TRUE(IsWindowVisible(dlg.Get()));
     });
     std::vector<std::string> boxes = answerer.Boxes();
@@ -500,12 +525,22 @@ TEST_F(AccountDialogs, UpdateButtonTellsEachOutcome)
     EXPECT_EQ("Velora|客户端当前版本已经是最新的！", boxes[1]);
     EXPECT_EQ("维罗路书|检测到新的更新版本，现在需要更新吗？", boxes[2]);
     EXPECT_EQ(hSettings, answerer.Owners()[2]);
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(strMarker)) << "the updater was not started";
     std::vector<CReceivedRequest> requests = StandIn::Requests(kVersion);
     ASSERT_EQ(3u, requests.size());
     EXPECT_EQ("clienttype=5&clientverno=1.0.0.1&info=pc&mobmodel=pc&mobverno=pc&", requests[0].body);
-    DeleteFileA(strMarker);
-    DeleteFileA(strUpdater);
+}
+
+// The frame answers a newer version found at start with the same question, in its own box.
+TEST_F(AccountDialogs, FrameAsksTheSameQuestion)
+{
+    CUpdaterStub updater;
+    ASSERT_TRUE(updater.Installed());
+    CBoxAnswerer answerer;
+    EXPECT_EQ(0, DialogClient::Frame()->SendMessage(WM_NEW_VERSION));
+    ASSERT_TRUE(answerer.WaitForBoxes(1));
+    EXPECT_EQ("维罗路书|检测到新的更新版本，现在需要更新吗？", answerer.Boxes()[0]);
+    EXPECT_EQ(DialogClient::Frame()->m_hWnd, answerer.Owners()[0]);
+    EXPECT_TRUE(updater.WaitLaunched()) << "the updater was not started";
 }
 
 // Update type 2 ends the client at once, so the dialog runs in a child copy of this
@@ -522,10 +557,8 @@ TEST_F(AccountDialogs, TooOldClientStartsTheUpdaterAndEnds)
         ADD_FAILURE() << "the client did not end";
         return;
     }
-    CString strUpdater = GetFullPath("Update.exe");
-    CString strMarker = GetFullPath("launched.txt");
-    ASSERT_TRUE(CopyFileA(GetFullPath("fixture_update_stub.exe"), strUpdater, FALSE));
-    DeleteFileA(strMarker);
+    CUpdaterStub updater;
+    ASSERT_TRUE(updater.Installed());
     std::string strCommand = "\"" + std::string(GetModulePath()) + "\" --gtest_filter=" +
                              ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "." +
                              ::testing::UnitTest::GetInstance()->current_test_info()->name();
@@ -548,10 +581,5 @@ TEST_F(AccountDialogs, TooOldClientStartsTheUpdaterAndEnds)
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     EXPECT_EQ(0u, dwExitCode);
-    DWORD dwStart = GetTickCount();
-    while (GetFileAttributesA(strMarker) == INVALID_FILE_ATTRIBUTES && GetTickCount() - dwStart < 10000)
-        Sleep(50);
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(strMarker)) << "the updater was not started";
-    DeleteFileA(strMarker);
-    DeleteFileA(strUpdater);
+    EXPECT_TRUE(updater.WaitLaunched()) << "the updater was not started";
 }

@@ -114,11 +114,11 @@ COLORREF CDialogDriver::Pixel(int x, int y, bool bClient) const
     return cr;
 }
 
-COLORREF CDialogDriver::PixelWhenPainted(int x, int y, COLORREF crExpected, DWORD dwTimeoutMs) const
+COLORREF CDialogDriver::PixelWhenPainted(int x, int y, COLORREF crExpected, bool bClient, DWORD dwTimeoutMs) const
 {
     DWORD dwStart = GetTickCount();
     COLORREF cr;
-    while ((cr = Pixel(x, y)) != crExpected && GetTickCount() - dwStart < dwTimeoutMs)
+    while ((cr = Pixel(x, y, bClient)) != crExpected && GetTickCount() - dwStart < dwTimeoutMs)
         Sleep(20);
     return cr;
 }

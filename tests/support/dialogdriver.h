@@ -33,7 +33,7 @@ public:
     COLORREF Pixel(int x, int y, bool bClient = false) const;
     // The colour at (x, y) once it is crExpected, or the last one read after the time:
     // what a window draws reaches the screen a moment later.
-    COLORREF PixelWhenPainted(int x, int y, COLORREF crExpected, DWORD dwTimeoutMs = 2000) const;
+    COLORREF PixelWhenPainted(int x, int y, COLORREF crExpected, bool bClient = false, DWORD dwTimeoutMs = 2000) const;
     // True when the window is gone or hidden within the time.
     bool WaitClosed(DWORD dwTimeoutMs = 10000) const;
 
