@@ -4,14 +4,12 @@
 #include "framework/dc.h"
 #include "framework/resources.h"
 #include "msg/messages.h"
-#include "task/logintask.h"
-#include "util/codepage.h"
 #include "util/validators.h"
 #include "velora/dialogparts.h"
+#include "velora/loginrequest.h"
 #include "velora/dialogregister.h"
 #include "velora/resource.h"
 #include "velora/storedaccount.h"
-#include "velora/veloraapp.h"
 
 namespace {
 
@@ -95,12 +93,7 @@ void CDialogLogin::DoLogin()
         MessageBox(strError);
         return;
     }
-    AnsiToUtf8(strAccount);
-    AnsiToUtf8(strPassword);
-    CLoginTask* pTask = new CLoginTask("/client/login/", 0, m_hWnd);
-    pTask->AddParam("user", strAccount.Trim());
-    pTask->AddParam("pass", strPassword.Trim());
-    GetVeloraApp()->ExecuteTask(pTask);
+    StartLogin(strAccount, strPassword, 0, m_hWnd);
 }
 
 // The texts are read again: what the user changed while the request ran is stored.

@@ -5,14 +5,13 @@
 #include "framework/messagebox.h"
 #include "framework/resources.h"
 #include "msg/messages.h"
-#include "task/logintask.h"
 #include "util/autostart.h"
-#include "util/codepage.h"
 #include "util/validators.h"
 #include "velora/dialogparts.h"
+#include "velora/loginrequest.h"
 #include "velora/resource.h"
 #include "velora/storedaccount.h"
-#include "velora/veloraapp.h"
+#include "framework/winapp.h"
 #include "velora/versioncheck.h"
 
 namespace {
@@ -138,12 +137,7 @@ void CDialogSet::DoBind()
         MessageBox(strError);
         return;
     }
-    AnsiToUtf8(strAccount);
-    AnsiToUtf8(strPassword);
-    CLoginTask* pTask = new CLoginTask("/client/login/", 1, m_hWnd);
-    pTask->AddParam("user", strAccount.Trim());
-    pTask->AddParam("pass", strPassword.Trim());
-    GetVeloraApp()->ExecuteTask(pTask);
+    StartLogin(strAccount, strPassword, 1, m_hWnd);
 }
 
 // The account is stored as typed, blanks included.

@@ -6,10 +6,9 @@
 #include "framework/trace.h"
 #include "task/getnodeinfowithallchildtask.h"
 #include "task/getnodelisttask.h"
-#include "task/logintask.h"
-#include "util/codepage.h"
 #include "velora/captionpainter.h"
 #include "velora/leftcontainer.h"
+#include "velora/loginrequest.h"
 #include "velora/veloraapp.h"
 #include "velora/versioncheck.h"
 
@@ -26,12 +25,7 @@ CString Decimal(int nValue)
 
 void CMainFrame::AutoLogin(CString strUserName, CString strPassword)
 {
-    AnsiToUtf8(strUserName);
-    AnsiToUtf8(strPassword);
-    CLoginTask* pTask = new CLoginTask("/client/login/", 0, m_hWnd);
-    pTask->AddParam("user", strUserName.Trim());
-    pTask->AddParam("pass", strPassword.Trim());
-    GetVeloraApp()->ExecuteTask(pTask);
+    StartLogin(strUserName, strPassword, 0, m_hWnd);
 }
 
 void CMainFrame::RequestNodeInfoWithAllChild(int nTaskId, int nNodeId)
