@@ -4,6 +4,7 @@
 #include "framework/dc.h"
 #include "framework/messagebox.h"
 #include "framework/resources.h"
+#include "framework/winapp.h"
 #include "msg/messages.h"
 #include "util/autostart.h"
 #include "util/validators.h"
@@ -11,7 +12,6 @@
 #include "velora/loginrequest.h"
 #include "velora/resource.h"
 #include "velora/storedaccount.h"
-#include "framework/winapp.h"
 #include "velora/versioncheck.h"
 
 namespace {
