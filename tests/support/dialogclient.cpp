@@ -2,6 +2,7 @@
 
 #include "framework/doctemplate.h"
 #include "framework/uicall.h"
+#include "framework/winapp.h"
 #include "msg/messages.h"
 #include "velora/resource.h"
 
@@ -59,7 +60,8 @@ bool Start()
 {
     if (g_pFrame)
         return true;
-    if (!CUiCall::CreateWindowForThread())
+    // As the program does: the frame's browser pane needs OLE.
+    if (!AfxOleInit() || !CUiCall::CreateWindowForThread())
         return false;
     g_pTemplate = new CAccountDocTemplate;
     theApp.AddDocTemplate(g_pTemplate);
