@@ -19,7 +19,6 @@ public:
     CString GetText() const { return m_strText; }
     void SetListener(IClickListener* pListener) { m_pListener = pListener; }
     void SetClickId(int nClickId) { m_nClickId = nClickId; }
-    int GetState() const { return m_nState; }
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 

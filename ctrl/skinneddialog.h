@@ -21,8 +21,6 @@ public:
     CSkinnedDialog(UINT nIDTemplate, UINT nIDTitle, CWnd* pParentWnd, int nEditFontHeight = 0);
 
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // The skinned close button in window coordinates; empty until the caption is painted.
-    const RECT& GetCloseRect() const { return m_rcClose; }
 
 protected:
     void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp) override;
@@ -44,6 +42,7 @@ private:
 
     UINT m_nIDTitle;
     int m_nEditFontHeight;
+    // The skinned close button in window coordinates; empty until the caption is painted.
     RECT m_rcClose = {};
     CFont m_fontStatic;
     CFont m_fontEdit;
