@@ -23,7 +23,6 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     void OnClick(int nId) override;
-    BOOL IsRegistered() const { return m_bRegistered; }
 
 protected:
     BOOL OnInitDialog() override;
