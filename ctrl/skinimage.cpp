@@ -2,10 +2,13 @@
 
 #include "util/paths.h"
 
-CSkinImage::CSkinImage(const char* pszRelativePath)
+CSkinImage::CSkinImage(const char* pszRelativePath) : CSkinImage(GetFullPath(pszRelativePath).Wide())
 {
-    std::wstring strPath = GetFullPath(pszRelativePath).Wide();
-    std::unique_ptr<Gdiplus::Image> pImage(Gdiplus::Image::FromFile(strPath.c_str()));
+}
+
+CSkinImage::CSkinImage(const std::wstring& strFullPath)
+{
+    std::unique_ptr<Gdiplus::Image> pImage(Gdiplus::Image::FromFile(strFullPath.c_str()));
     if (pImage && pImage->GetLastStatus() == Gdiplus::Ok && pImage->GetWidth() > 0 && pImage->GetHeight() > 0)
         m_pImage = std::move(pImage);
 }

@@ -6,11 +6,14 @@
 #include <windows.h>
 #include <gdiplus.h>
 #include <memory>
+#include <string>
 
 class CSkinImage {
 public:
     // pszRelativePath: relative to the executable's folder, e.g. "Skins/logo.png".
     explicit CSkinImage(const char* pszRelativePath);
+    // An image given by its full path.
+    explicit CSkinImage(const std::wstring& strFullPath);
     CSkinImage(const CSkinImage&) = delete;
     CSkinImage& operator=(const CSkinImage&) = delete;
 

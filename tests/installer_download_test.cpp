@@ -152,7 +152,7 @@ protected:
     }
 
     CPageStandIn m_page;
-    std::unique_ptr<CBoxAnswerer> m_answerer{new CBoxAnswerer(GetCurrentProcessId(), true)};
+    std::unique_ptr<CBoxAnswerer> m_answerer{new CBoxAnswerer()};
     std::string m_strDir;
     std::string m_strProposed;
 };

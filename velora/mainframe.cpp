@@ -13,6 +13,7 @@
 #include "velora/resource.h"
 #include "velora/veloraapp.h"
 #include "velora/velorabrowser.h"
+#include "velora/versioncheck.h"
 #include "velora/veloradoc.h"
 
 #include <shellapi.h>
@@ -118,7 +119,7 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LOGIN_OK:
         return OnLoginStateChanged();
     case WM_NEW_VERSION:
-        return OnCheckVersionResult();
+        return OnCheckVersionResult(m_hWnd);
     case WM_TRAY_NOTIFY:
         return OnTrayNotify(wParam, lParam);
     }

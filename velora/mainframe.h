@@ -79,7 +79,6 @@ private:
     LRESULT OnNodeInfoWithAllChildLoaded(LPARAM lParam);
     LRESULT OnRootNodesLoaded();
     LRESULT OnLoginStateChanged();
-    LRESULT OnCheckVersionResult();
     void ShowNodeTree(TreeNode* pNode);
     CLeftContainer* GetLeftContainer() const;
     // Screen coordinates to the window's own (origin at its top-left corner).

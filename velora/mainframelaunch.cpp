@@ -3,7 +3,6 @@
 #include "velora/mainframe.h"
 
 #include "framework/trace.h"
-#include "task/checkversiontask.h"
 #include "task/getnodeinfowithallchildtask.h"
 #include "task/getnodelisttask.h"
 #include "task/logintask.h"
@@ -12,7 +11,9 @@
 #include "util/process.h"
 #include "velora/caption.h"
 #include "velora/leftcontainer.h"
+#include "velora/loginrequest.h"
 #include "velora/veloraapp.h"
+#include "velora/versioncheck.h"
 
 namespace {
 
@@ -27,12 +28,7 @@ CString Decimal(int nValue)
 
 void CMainFrame::AutoLogin(CString strUserName, CString strPassword)
 {
-    AnsiToUtf8(strUserName);
-    AnsiToUtf8(strPassword);
-    CLoginTask* pTask = new CLoginTask("/client/login/", 0, m_hWnd);
-    pTask->AddParam("user", strUserName.Trim());
-    pTask->AddParam("pass", strPassword.Trim());
-    GetVeloraApp()->ExecuteTask(pTask);
+    StartLogin(strUserName, strPassword, 0, m_hWnd);
 }
 
 void CMainFrame::RequestNodeInfoWithAllChild(int nTaskId, int nNodeId)
@@ -52,13 +48,7 @@ void CMainFrame::RequestNodeList(int nTaskId, int nParentId)
 
 void CMainFrame::CheckVersion()
 {
-    CCheckVersionTask* pTask = new CCheckVersionTask("/client/update/", 5, m_hWnd);
-    pTask->AddParam("mobmodel", "pc");
-    pTask->AddParam("mobverno", "pc");
-    pTask->AddParam("clienttype", "5");
-    pTask->AddParam("clientverno", GetFileVersion(NULL));
-    pTask->AddParam("info", "pc");
-    GetVeloraApp()->ExecuteTask(pTask);
+    StartVersionCheck(m_hWnd);
 }
 
 CLeftContainer* CMainFrame::GetLeftContainer() const
@@ -102,13 +92,5 @@ LRESULT CMainFrame::OnRootNodesLoaded()
 LRESULT CMainFrame::OnLoginStateChanged()
 {
     RepaintCaption(hoverNothing);
-    return 0;
-}
-
-LRESULT CMainFrame::OnCheckVersionResult()
-{
-    if (::MessageBoxA(m_hWnd, "检测到新的更新版本，现在需要更新吗？", "维罗路书", MB_OKCANCEL | MB_ICONINFORMATION) ==
-        IDOK)
-        LaunchUpdater();
     return 0;
 }

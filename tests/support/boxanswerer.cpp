@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-CBoxAnswerer::CBoxAnswerer(DWORD dwProcessId, bool bMessageBoxesOnly)
-    : m_dwProcessId(dwProcessId), m_bMessageBoxesOnly(bMessageBoxesOnly), m_thread([this] { Run(); })
+CBoxAnswerer::CBoxAnswerer(DWORD dwProcessId)
+    : m_dwProcessId(dwProcessId), m_thread([this] { Run(); })
 {
 }
 
@@ -21,10 +21,26 @@ std::vector<std::string> CBoxAnswerer::Boxes()
     return m_boxes;
 }
 
+std::vector<HWND> CBoxAnswerer::Owners()
+{
+    std::lock_guard<std::mutex> lock(m_lock);
+    return m_owners;
+}
+
+bool CBoxAnswerer::WaitForBoxes(size_t n, DWORD dwTimeoutMs)
+{
+    DWORD dwStart = GetTickCount();
+    while (m_nGone < n) {
+        if (GetTickCount() - dwStart > dwTimeoutMs)
+            return false;
+        Sleep(10);
+    }
+    return true;
+}
+
 namespace {
 struct CBoxSearch {
     DWORD dwProcessId;
-    bool bMessageBoxesOnly;
     std::vector<HWND> boxes;
 };
 } // namespace
@@ -37,7 +53,7 @@ BOOL CALLBACK CBoxAnswerer::OnWindow(HWND hWnd, LPARAM lParam)
     GetWindowThreadProcessId(hWnd, &dwProcess);
     GetClassNameA(hWnd, szClass, sizeof(szClass));
     if (dwProcess == pSearch->dwProcessId && strcmp(szClass, "#32770") == 0 && IsWindowVisible(hWnd) &&
-        (!pSearch->bMessageBoxesOnly || IsMessageBox(hWnd)))
+        IsMessageBox(hWnd))
         pSearch->boxes.push_back(hWnd);
     return TRUE;
 }
@@ -45,7 +61,7 @@ BOOL CALLBACK CBoxAnswerer::OnWindow(HWND hWnd, LPARAM lParam)
 void CBoxAnswerer::Run()
 {
     while (!m_bStop) {
-        CBoxSearch search{m_dwProcessId, m_bMessageBoxesOnly, {}};
+        CBoxSearch search{m_dwProcessId, {}};
         EnumWindows(OnWindow, reinterpret_cast<LPARAM>(&search));
         for (HWND hBox : search.boxes) {
             char szCaption[64] = "", szText[512] = "";
@@ -54,11 +70,13 @@ void CBoxAnswerer::Run()
             {
                 std::lock_guard<std::mutex> lock(m_lock);
                 m_boxes.push_back(std::string(szCaption) + "|" + szText);
+                m_owners.push_back(GetWindow(hBox, GW_OWNER));
             }
             PostMessage(hBox, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                         reinterpret_cast<LPARAM>(GetDlgItem(hBox, IDOK)));
             for (int i = 0; i < 200 && IsWindow(hBox); ++i)
                 Sleep(10);
+            ++m_nGone;
         }
         Sleep(20);
     }

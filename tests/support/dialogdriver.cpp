@@ -1,0 +1,135 @@
+#include "tests/support/dialogdriver.h"
+
+#include <cstring>
+
+namespace {
+
+struct CDialogSearch {
+    DWORD dwProcessId;
+    int nID;
+    HWND hFound;
+};
+
+BOOL CALLBACK MatchDialog(HWND hWnd, LPARAM lParam)
+{
+    auto* pSearch = reinterpret_cast<CDialogSearch*>(lParam);
+    DWORD dwProcess = 0;
+    GetWindowThreadProcessId(hWnd, &dwProcess);
+    char szClass[16] = "";
+    GetClassNameA(hWnd, szClass, sizeof(szClass));
+    if (dwProcess != pSearch->dwProcessId || strcmp(szClass, "#32770") != 0 || !IsWindowVisible(hWnd) ||
+        !GetDlgItem(hWnd, pSearch->nID))
+        return TRUE;
+    pSearch->hFound = hWnd;
+    return FALSE;
+}
+
+LPARAM Middle(HWND hWnd)
+{
+    RECT rc;
+    GetClientRect(hWnd, &rc);
+    return MAKELPARAM(rc.right / 2, rc.bottom / 2);
+}
+
+} // namespace
+
+HWND CDialogDriver::WaitForDialog(DWORD dwProcessId, int nID, DWORD dwTimeoutMs)
+{
+    DWORD dwStart = GetTickCount();
+    do {
+        CDialogSearch search{dwProcessId, nID, NULL};
+        EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+        if (search.hFound)
+            return search.hFound;
+        Sleep(20);
+    } while (GetTickCount() - dwStart < dwTimeoutMs);
+    return NULL;
+}
+
+void CDialogDriver::Type(int nID, const std::string& strText) const
+{
+    SendMessageA(Item(nID), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(strText.c_str()));
+}
+
+std::string CDialogDriver::Text(int nID) const
+{
+    char szText[1024] = "";
+    SendMessageA(Item(nID), WM_GETTEXT, sizeof(szText), reinterpret_cast<LPARAM>(szText));
+    return szText;
+}
+
+void CDialogDriver::PressDown(int nID) const
+{
+    PostMessageA(Item(nID), WM_LBUTTONDOWN, MK_LBUTTON, Middle(Item(nID)));
+}
+
+void CDialogDriver::Release(int nID) const
+{
+    PostMessageA(Item(nID), WM_LBUTTONUP, 0, Middle(Item(nID)));
+}
+
+void CDialogDriver::Press(int nID) const
+{
+    PressDown(nID);
+    Release(nID);
+}
+
+void CDialogDriver::DoubleClick(int nID) const
+{
+    Press(nID);
+    PostMessageA(Item(nID), WM_LBUTTONDBLCLK, MK_LBUTTON, Middle(Item(nID)));
+    Release(nID);
+}
+
+void CDialogDriver::Key(int nID, WPARAM vk) const
+{
+    HWND hTarget = nID ? Item(nID) : m_hDlg;
+    PostMessageA(hTarget, WM_KEYDOWN, vk, 1);
+    PostMessageA(hTarget, WM_KEYUP, vk, 0xC0000001);
+}
+
+// A thread takes one posted message between two waits for messages, and handles sent
+// ones at every wait: each answered send means one more posted message is done.
+void CDialogDriver::Sync() const
+{
+    DWORD_PTR dwResult = 0;
+    for (int i = 0; i < 6; ++i)
+        SendMessageTimeoutA(m_hDlg, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &dwResult);
+}
+
+COLORREF CDialogDriver::Pixel(int x, int y, bool bClient) const
+{
+    POINT pt = {x, y};
+    if (bClient) {
+        ClientToScreen(m_hDlg, &pt);
+    } else {
+        RECT rc;
+        GetWindowRect(m_hDlg, &rc);
+        pt.x += rc.left;
+        pt.y += rc.top;
+    }
+    HDC hScreen = GetDC(NULL);
+    COLORREF cr = GetPixel(hScreen, pt.x, pt.y);
+    ReleaseDC(NULL, hScreen);
+    return cr;
+}
+
+COLORREF CDialogDriver::PixelWhenPainted(int x, int y, COLORREF crExpected, bool bClient, DWORD dwTimeoutMs) const
+{
+    DWORD dwStart = GetTickCount();
+    COLORREF cr;
+    while ((cr = Pixel(x, y, bClient)) != crExpected && GetTickCount() - dwStart < dwTimeoutMs)
+        Sleep(20);
+    return cr;
+}
+
+bool CDialogDriver::WaitClosed(DWORD dwTimeoutMs) const
+{
+    DWORD dwStart = GetTickCount();
+    while (IsWindow(m_hDlg) && IsWindowVisible(m_hDlg)) {
+        if (GetTickCount() - dwStart > dwTimeoutMs)
+            return false;
+        Sleep(20);
+    }
+    return true;
+}

@@ -1,0 +1,25 @@
+#include "velora/versioncheck.h"
+
+#include "task/checkversiontask.h"
+#include "util/fileversion.h"
+#include "util/process.h"
+#include "velora/veloraapp.h"
+
+void StartVersionCheck(HWND hNotifyWnd)
+{
+    CCheckVersionTask* pTask = new CCheckVersionTask("/client/update/", 5, hNotifyWnd);
+    pTask->AddParam("mobmodel", "pc");
+    pTask->AddParam("mobverno", "pc");
+    pTask->AddParam("clienttype", "5");
+    pTask->AddParam("clientverno", GetFileVersion(NULL));
+    pTask->AddParam("info", "pc");
+    GetVeloraApp()->ExecuteTask(pTask);
+}
+
+LRESULT OnCheckVersionResult(HWND hOwner)
+{
+    if (::MessageBoxA(hOwner, "检测到新的更新版本，现在需要更新吗？", "维罗路书", MB_OKCANCEL | MB_ICONINFORMATION) ==
+        IDOK)
+        LaunchUpdater();
+    return 0;
+}
