@@ -5,6 +5,8 @@
 
 #include "framework/dc.h"
 #include "velora/caption.h"
+#include "velora/dialoglogin.h"
+#include "velora/dialogset.h"
 #include "velora/veloraapp.h"
 
 #include <commctrl.h>
@@ -12,6 +14,14 @@
 namespace {
 
 const int kCaptionHeight = 57;
+
+// Runs an account dialog modally without a parent. The click that opened it is not
+// passed on: the system would take it for the start of a drag once the dialog is gone.
+template <class TDialog> void RunAccountDialog()
+{
+    TDialog dlg(NULL);
+    dlg.DoModal();
+}
 // Client area edges reach this far past the frame's own border.
 const int kEdgeWidth = 4;
 
@@ -103,19 +113,30 @@ void CMainFrame::OnNcLButtonDown(UINT nHitTest, POINT point)
         return;
     }
     POINT pt = ToWindow(point);
+    if (PtInRect(&m_rcUserHead, pt) && !IsLoggedIn()) {
+        RunAccountDialog<CDialogLogin>();
+        RepaintCaption(hoverNothing);
+        return;
+    }
+    if (PtInRect(&m_rcSetting, pt) && m_nSelectedMenu != selectSetting) {
+        // The settings entry is marked only while its dialog is open; afterwards no
+        // entry is, so that any book-menu entry can be chosen again.
+        m_nSelectedMenu = selectSetting;
+        RepaintCaption(hoverNothing);
+        RunAccountDialog<CDialogSet>();
+        m_nSelectedMenu = selectNone;
+        RepaintCaption(hoverNothing);
+        return;
+    }
     int nChosen = -1;
     if (PtInRect(&m_rcUserHead, pt))
-        nChosen = IsLoggedIn() ? selectUser : -1;
+        nChosen = selectUser;
     else if (PtInRect(&m_rcBookPlaza, pt))
         nChosen = selectBookPlaza;
     else if (PtInRect(&m_rcJourneyCapture, pt))
         nChosen = selectJourneyCapture;
     else if (PtInRect(&m_rcMid, pt))
         nChosen = selectMid;
-    else if (PtInRect(&m_rcSetting, pt) && m_nSelectedMenu != selectSetting)
-        // The settings entry is marked only while its dialog is open; afterwards no
-        // entry is, so that any book-menu entry can be chosen again.
-        m_nSelectedMenu = selectNone;
     if (nChosen != -1 && m_nSelectedMenu != nChosen) {
         m_nSelectedMenu = nChosen;
         SelectBookMenu(nChosen);
