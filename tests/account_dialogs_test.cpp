@@ -15,12 +15,14 @@
 #include "velora/dialoglogin.h"
 #include "velora/dialogregister.h"
 #include "velora/dialogset.h"
+#include "velora/velorabrowser.h"
 #include "velora/resource.h"
 
 #include <gtest/gtest.h>
 #include <accctrl.h>
 #include <aclapi.h>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -528,6 +530,24 @@ TEST_F(AccountDialogs, UpdateButtonTellsEachOutcome)
     std::vector<CReceivedRequest> requests = StandIn::Requests(kVersion);
     ASSERT_EQ(3u, requests.size());
     EXPECT_EQ("clienttype=5&clientverno=1.0.0.1&info=pc&mobmodel=pc&mobverno=pc&", requests[0].body);
+}
+
+// Page script's ExecuteLogin runs the login dialog and returns to the page when it closes.
+TEST_F(AccountDialogs, PageScriptOpensTheLoginDialog)
+{
+    auto* pBrowser = dynamic_cast<CVeloraBrowser*>(DialogClient::Frame()->m_wndSplitter.GetPane(0, 1));
+    ASSERT_NE(nullptr, pBrowser);
+    bool bOpened = false;
+    std::thread driver([&] {
+        HWND hLogin = CDialogDriver::WaitForDialog(GetCurrentProcessId(), IDC_BTN_LOGIN);
+        bOpened = hLogin != NULL;
+        if (hLogin)
+            CDialogDriver(hLogin).Key(IDC_LOGIN_EDIT_ACCOUNT, VK_ESCAPE);
+        DialogClient::CloseEveryDialog();
+    });
+    pBrowser->ExecuteLogin();
+    driver.join();
+    EXPECT_TRUE(bOpened);
 }
 
 // The frame answers a newer version found at start with the same question, in its own box.

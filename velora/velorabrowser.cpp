@@ -3,6 +3,7 @@
 #include "framework/trace.h"
 #include "msg/messages.h"
 #include "task/ihttptask.h"
+#include "velora/dialoglogin.h"
 #include "velora/mainframe.h"
 #include "velora/veloraapp.h"
 
@@ -151,9 +152,11 @@ void CVeloraBrowser::OnDestroy()
     CFixHtmlView::OnDestroy();
 }
 
+// Returns to the page when the dialog has closed.
 void CVeloraBrowser::ExecuteLogin()
 {
-    // The login dialog opens here.
+    CDialogLogin dlg(NULL);
+    dlg.DoModal();
 }
 
 void CVeloraBrowser::Download(const char* pszUrl)
