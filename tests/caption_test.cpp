@@ -13,7 +13,11 @@
 #include "velora/veloraapp.h"
 
 #include <gtest/gtest.h>
+#include <atomic>
+#include <cstring>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace FrameDesk;
@@ -63,6 +67,59 @@ int DarkPixelsUnderTheUserArea()
     }
     return nDark;
 }
+
+// Closes the first dialog of this process that shows up (a click that opens one runs it
+// modally on the test's own thread) and tells whether it held control nControlId.
+class CDialogCloser {
+public:
+    explicit CDialogCloser(int nControlId)
+        : m_nControlId(nControlId), m_thread([this] {
+              for (int i = 0; i < 500 && !m_bStop; ++i) {
+                  EnumWindows(OnWindow, reinterpret_cast<LPARAM>(this));
+                  if (m_hDialog) {
+                      m_bHadControl = GetDlgItem(m_hDialog, m_nControlId) != NULL;
+                      PostMessage(m_hDialog, WM_CLOSE, 0, 0);
+                      return;
+                  }
+                  Sleep(20);
+              }
+          })
+    {
+    }
+    ~CDialogCloser() { Join(); }
+    // Whether a dialog holding the control was closed (stops looking for one).
+    bool Closed()
+    {
+        Join();
+        return m_hDialog && m_bHadControl;
+    }
+
+private:
+    static BOOL CALLBACK OnWindow(HWND hWnd, LPARAM lParam)
+    {
+        auto* pThis = reinterpret_cast<CDialogCloser*>(lParam);
+        char szClass[16] = "";
+        DWORD dwProcess = 0;
+        GetWindowThreadProcessId(hWnd, &dwProcess);
+        GetClassNameA(hWnd, szClass, sizeof(szClass));
+        if (dwProcess != GetCurrentProcessId() || strcmp(szClass, "#32770") != 0 || !IsWindowVisible(hWnd))
+            return TRUE;
+        pThis->m_hDialog = hWnd;
+        return FALSE;
+    }
+    void Join()
+    {
+        m_bStop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+    int m_nControlId;
+    HWND m_hDialog = NULL;
+    bool m_bHadControl = false;
+    std::atomic<bool> m_bStop{false};
+    std::thread m_thread;
+};
 
 class Caption : public ::testing::Test {
 protected:
@@ -146,15 +203,16 @@ TEST_F(Caption, BookMenuSelectsAndAsksForItsCategoryOnce)
         bool bLoggedIn;
         int nSelected;
         int nRequested; // the category whose subtree is asked for, 0: none
+        int nDialog;    // a control of the dialog the click opens, 0: none
     } steps[] = {
-        {"first entry, chosen since start", &pFrame->m_rcBookPlaza, false, selectBookPlaza, 0},
-        {"second entry", &pFrame->m_rcJourneyCapture, false, selectJourneyCapture, 20},
-        {"second entry again", &pFrame->m_rcJourneyCapture, false, selectJourneyCapture, 0},
-        {"user area, logged out", &pFrame->m_rcUserHead, false, selectJourneyCapture, 0},
-        {"user area, logged in, no fourth category", &pFrame->m_rcUserHead, true, selectUser, 0},
-        {"third entry", &pFrame->m_rcMid, true, selectMid, 30},
-        {"settings", &pFrame->m_rcSetting, true, selectNone, 0},
-        {"first entry after settings", &pFrame->m_rcBookPlaza, true, selectBookPlaza, 10},
+        {"first entry, chosen since start", &pFrame->m_rcBookPlaza, false, selectBookPlaza, 0, 0},
+        {"second entry", &pFrame->m_rcJourneyCapture, false, selectJourneyCapture, 20, 0},
+        {"second entry again", &pFrame->m_rcJourneyCapture, false, selectJourneyCapture, 0, 0},
+        {"user area, logged out", &pFrame->m_rcUserHead, false, selectJourneyCapture, 0, IDC_BTN_LOGIN},
+        {"user area, logged in, no fourth category", &pFrame->m_rcUserHead, true, selectUser, 0, 0},
+        {"third entry", &pFrame->m_rcMid, true, selectMid, 30, 0},
+        {"settings", &pFrame->m_rcSetting, true, selectNone, 0, IDC_ABOUT_US},
+        {"first entry after settings", &pFrame->m_rcBookPlaza, true, selectBookPlaza, 10, 0},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.pszCase);
@@ -164,7 +222,11 @@ TEST_F(Caption, BookMenuSelectsAndAsksForItsCategoryOnce)
         ASSERT_TRUE(StandIn::QueueReply(kTreePath, 200,
                                         "{\"errorcode\":0,\"data\":{\"table\":{\"nodeid\":\"" + strId +
                                             "\",\"children\":[{\"nodeid\":\"99\",\"isleaf\":\"1\"}]}}}"));
+        std::unique_ptr<CDialogCloser> closer(step.nDialog ? new CDialogCloser(step.nDialog) : nullptr);
         Click(Centre(*step.pTarget));
+        if (closer) {
+            EXPECT_TRUE(closer->Closed());
+        }
         ASSERT_TRUE(RunTasks());
         EXPECT_EQ(step.nSelected, pFrame->m_nSelectedMenu);
         std::vector<CReceivedRequest> requests = StandIn::Requests(kTreePath);
