@@ -292,6 +292,7 @@ protected:
     static void SetUpTestSuite() { ASSERT_TRUE(DialogClient::Start()); }
     void SetUp() override
     {
+        SetCursorPos(5, 5); // away from the controls, wherever an earlier test left it
         m_hParent = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 100, 100, 300, 120, NULL, NULL, NULL, NULL);
         ASSERT_NE(nullptr, m_hParent);
         m_parent.Attach(m_hParent);
