@@ -194,7 +194,8 @@ TEST_F(LeftTree, SampleReplyShowsTheWholeSubtreeExpandedWithItsFirstLeafChosen)
     EXPECT_EQ((std::vector<CString>{" ", "华北", "北京三日游", "长城徒步", "江南水乡"}), Names());
     EXPECT_TRUE(AllExpanded());
     EXPECT_EQ(ItemNamed("北京三日游"), Tree().GetSelectedItem());
-    EXPECT_TRUE(PageOpened(111));
+    ASSERT_TRUE(PageOpened(111));
+    EXPECT_EQ(0u, StandIn::Requests(PagePath(111)).back().Header("User-Agent").find("PC")); // the client's header
     EXPECT_EQ(kSkinFlat_item_focus, RowPixel("北京三日游"));
     EXPECT_EQ(kTreeBackground, RowPixel("长城徒步"));
     EXPECT_EQ(kTreeBackground, RowPixel("华北"));
