@@ -4,8 +4,7 @@
 
 #include <cstring>
 
-CBoxAnswerer::CBoxAnswerer(DWORD dwProcessId)
-    : m_dwProcessId(dwProcessId), m_thread([this] { Run(); })
+CBoxAnswerer::CBoxAnswerer(DWORD dwProcessId) : m_dwProcessId(dwProcessId), m_thread([this] { Run(); })
 {
 }
 
