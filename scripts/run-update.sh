@@ -17,6 +17,9 @@ user_display=${DISPLAY:-}
 "$here/test-run.sh" start "$run_dir" "$port" "$VELORA_TEST_ARCH"
 trap '"$here/test-run.sh" stop "$run_dir"' EXIT
 [ -n "$user_display" ] && echo "$user_display" >"$run_dir/display"
+# The test prefix leaves windows unmanaged (no window manager runs on Xvfb); on a real
+# display the desktop's window manager looks after them.
+[ -n "$user_display" ] && "$here/wine-exec.sh" "$run_dir" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d Y /f >/dev/null 2>&1
 
 install="$run_dir/install"
 mkdir -p "$install"

@@ -16,6 +16,9 @@ user_display=${DISPLAY:-}
   "$VELORA_ROOT/tests/service/sample-tree.json"
 trap '"$here/test-run.sh" stop "$run_dir"' EXIT
 [ -n "$user_display" ] && echo "$user_display" >"$run_dir/display"
+# The test prefix leaves windows unmanaged (no window manager runs on Xvfb); on a real
+# display the desktop's window manager looks after them.
+[ -n "$user_display" ] && "$here/wine-exec.sh" "$run_dir" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d Y /f >/dev/null 2>&1
 
 # Velora keeps its account in data\config.vr beside itself: an install folder of its own,
 # with the sample account stored so that it logs in at start.
