@@ -67,9 +67,19 @@ bool BoxShown()
            IsWindowVisible(Box()->GetPanel()->m_hWnd);
 }
 
-bool BoxHidden()
+bool BoxHiddenNow()
 {
     return !Box() || (!IsWindowVisible(Box()->m_hWnd) && !IsWindowVisible(Box()->GetPanel()->m_hWnd));
+}
+
+// The system notices that the pointer has left on its tracking timer (the hover time):
+// up to a second is allowed.
+bool BoxHidden()
+{
+    DWORD dwStart = GetTickCount();
+    while (!BoxHiddenNow() && GetTickCount() - dwStart < 1000)
+        Pump(20);
+    return BoxHiddenNow();
 }
 
 // Pumps until the stand-in has received nCount requests for the profile (at most 5 s),
@@ -289,6 +299,7 @@ TEST_F(FloatBox, WithoutTheLayeredFunctionsTheBoxStillShowsItsPictureAndLabels)
     pBox->SetWindowPos(Frame()->m_hWnd, rcFrame.left + 300, rcFrame.top + 200, 289, 160,
                        SWP_NOACTIVATE | SWP_SHOWWINDOW);
     pBox->GetPanel()->ShowWindow(SW_SHOWNOACTIVATE);
+    Pump(200);
     ASSERT_TRUE(RunTasks());
     Pump(200);
     HWND hPanel = pBox->GetPanel()->m_hWnd;
