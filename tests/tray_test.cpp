@@ -8,7 +8,10 @@
 #include "velora/veloraapp.h"
 
 #include <gtest/gtest.h>
+#include <atomic>
+#include <cstring>
 #include <map>
+#include <thread>
 
 namespace {
 
@@ -41,6 +44,58 @@ LRESULT CALLBACK CountMenus(int nCode, WPARAM wParam, LPARAM lParam)
     }
     return CallNextHookEx(NULL, nCode, wParam, lParam);
 }
+
+// Looks from a helper thread for a visible dialog of this process (a command that opens
+// one runs it modally on the test's thread), notes whether it holds control nControlId
+// and closes it.
+class CDialogCloser {
+public:
+    explicit CDialogCloser(int nControlId)
+        : m_thread([this, nControlId] {
+              for (int i = 0; i < 500 && !m_bStop; ++i) {
+                  EnumWindows(OnWindow, reinterpret_cast<LPARAM>(this));
+                  if (m_hDialog) {
+                      m_bHadControl = GetDlgItem(m_hDialog, nControlId) != NULL;
+                      PostMessage(m_hDialog, WM_CLOSE, 0, 0);
+                      return;
+                  }
+                  Sleep(20);
+              }
+          })
+    {
+    }
+    ~CDialogCloser() { Join(); }
+    bool Closed()
+    {
+        Join();
+        return m_hDialog && m_bHadControl;
+    }
+
+private:
+    static BOOL CALLBACK OnWindow(HWND hWnd, LPARAM lParam)
+    {
+        auto* pThis = reinterpret_cast<CDialogCloser*>(lParam);
+        char szClass[16] = "";
+        DWORD dwProcess = 0;
+        GetWindowThreadProcessId(hWnd, &dwProcess);
+        GetClassNameA(hWnd, szClass, sizeof(szClass));
+        if (dwProcess != GetCurrentProcessId() || strcmp(szClass, "#32770") != 0 || !IsWindowVisible(hWnd))
+            return TRUE;
+        pThis->m_hDialog = hWnd;
+        return FALSE;
+    }
+    void Join()
+    {
+        m_bStop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+    HWND m_hDialog = NULL;
+    bool m_bHadControl = false;
+    std::atomic<bool> m_bStop{false};
+    std::thread m_thread;
+};
 
 class TrayMenu : public ::testing::Test {
 protected:
@@ -131,4 +186,19 @@ TEST_F(TrayMenu, CommandsShowHideMinimiseAndLogOut)
     EXPECT_TRUE(g_pFrame->m_strNickname.IsEmpty());
     EXPECT_TRUE(g_pFrame->m_strHeadImage.empty());
     EXPECT_EQ(42, theApp.m_nUserId); // the member id keeps its last value
+}
+
+TEST_F(TrayMenu, LogInOpensTheLoginDialogLoggedOutOrIn)
+{
+    g_pFrame->ShowWindow(SW_SHOWNORMAL);
+    for (const char* pszSession : {"", "session"}) {
+        theApp.m_strSessionCode = pszSession;
+        CDialogCloser closer(IDC_LOGIN_EDIT_ACCOUNT);
+        // Returns once the dialog, run modally, has been closed.
+        g_pFrame->SendMessage(WM_COMMAND, ID_TRAY_LOGIN, 0);
+        EXPECT_TRUE(closer.Closed()) << "session \"" << pszSession << "\"";
+        Pump();
+        EXPECT_TRUE(IsWindowEnabled(g_pFrame->m_hWnd));
+    }
+    theApp.m_strSessionCode.Empty();
 }

@@ -11,6 +11,7 @@
 #include "velora/caption.h"
 #include "velora/leftcontainer.h"
 #include "velora/resource.h"
+#include "velora/userinfodialog.h"
 #include "velora/veloraapp.h"
 #include "velora/velorabrowser.h"
 #include "velora/versioncheck.h"
@@ -36,6 +37,7 @@ CMainFrame::CMainFrame()
 
 CMainFrame::~CMainFrame()
 {
+    delete m_pFloatBox;
 }
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
@@ -99,6 +101,8 @@ BOOL CMainFrame::OnCreateClient(LPCREATESTRUCTA, CCreateContext* pContext)
 // before the nodes they show.
 void CMainFrame::OnDestroy()
 {
+    delete m_pFloatBox;
+    m_pFloatBox = NULL;
     CFrameWnd::OnDestroy();
     Shell_NotifyIconA(NIM_DELETE, &g_trayIconData);
     if (CLeftContainer* pLeft = GetLeftContainer())

@@ -18,6 +18,7 @@
 #include <string>
 
 class CLeftContainer;
+class CUserInfoDialog;
 
 class CMainFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CMainFrame)
@@ -62,6 +63,9 @@ public:
     Gdiplus::GdiplusStartupInput m_gdiplusStartupInput;
     ULONG_PTR m_gdiplusToken = 0;
     CCustomStatusBar m_wndStatusBar;
+    // The floating user-info box: made on the first hover of the user area while logged
+    // in, then shown, moved and hidden; the frame deletes it.
+    CUserInfoDialog* m_pFloatBox = NULL;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
@@ -84,7 +88,10 @@ private:
     // Screen coordinates to the window's own (origin at its top-left corner).
     POINT ToWindow(POINT ptScreen) const;
     void RepaintCaption(int nHover);
+    void ShowFloatBox();
+    void HideFloatBox();
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    void OnTrayLogin();
     void OnTrayLogout();
     void OnTrayExit();
 };

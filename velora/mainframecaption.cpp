@@ -4,9 +4,13 @@
 #include "velora/mainframe.h"
 
 #include "framework/dc.h"
+#include "framework/trace.h"
 #include "velora/caption.h"
 #include "velora/dialoglogin.h"
 #include "velora/dialogset.h"
+#include "velora/resource.h"
+#include "velora/uinfopaneldialog.h"
+#include "velora/userinfodialog.h"
 #include "velora/veloraapp.h"
 
 #include <commctrl.h>
@@ -157,6 +161,13 @@ void CMainFrame::SelectBookMenu(int nSelection)
 // a client-area leave at once and never the non-client one, and the hover mark would stay.
 void CMainFrame::OnNcMouseMove(UINT nHitTest, POINT point)
 {
+    POINT pt = ToWindow(point);
+    if (PtInRect(&m_rcUserHead, pt)) {
+        if (IsLoggedIn())
+            ShowFloatBox();
+    } else {
+        HideFloatBox();
+    }
     RepaintCaption(CaptionHoverAt(*this, nHitTest, ToWindow(point)));
     if (!m_bMouseTracking) {
         TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE | TME_NONCLIENT, m_hWnd, HOVER_DEFAULT};
@@ -169,5 +180,37 @@ void CMainFrame::OnNcMouseLeave()
 {
     m_bMouseTracking = FALSE;
     RepaintCaption(hoverNothing);
+    HideFloatBox();
     CFrameWnd::OnNcMouseLeave();
+}
+
+// The box is made on first need and then only moved, shown and hidden. It sits at the
+// frame's left edge, 90 pixels below its top, just below the user area.
+void CMainFrame::ShowFloatBox()
+{
+    if (!m_pFloatBox) {
+        m_pFloatBox = new CUserInfoDialog;
+        if (!m_pFloatBox->Create(IDD_USERINFO, this)) {
+            delete m_pFloatBox;
+            m_pFloatBox = NULL;
+            return;
+        }
+    }
+    RECT rcWindow;
+    GetWindowRect(&rcWindow);
+    TRACE("move float info dlg to=> left: %d top: %d\n", static_cast<int>(rcWindow.left),
+          static_cast<int>(rcWindow.top));
+    m_pFloatBox->SetWindowPos(m_hWnd, rcWindow.left, rcWindow.top + 90, CUserInfoDialog::kWidth,
+                              CUserInfoDialog::kHeight, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    if (CUInfoPanelDialog* pPanel = m_pFloatBox->GetPanel())
+        pPanel->ShowWindow(SW_SHOWNOACTIVATE);
+}
+
+void CMainFrame::HideFloatBox()
+{
+    if (!m_pFloatBox)
+        return;
+    if (CUInfoPanelDialog* pPanel = m_pFloatBox->GetPanel())
+        pPanel->ShowWindow(SW_HIDE);
+    m_pFloatBox->ShowWindow(SW_HIDE);
 }

@@ -5,6 +5,7 @@
 #include "framework/dc.h"
 #include "util/process.h"
 #include "velora/caption.h"
+#include "velora/dialoglogin.h"
 #include "velora/resource.h"
 #include "velora/veloraapp.h"
 
@@ -48,6 +49,9 @@ BOOL CMainFrame::OnCmdMsg(UINT nID)
     case ID_TRAY_MINIMIZE:
         ShowWindow(SW_SHOWMINIMIZED);
         return TRUE;
+    case ID_TRAY_LOGIN:
+        OnTrayLogin();
+        return TRUE;
     case ID_TRAY_LOGOUT:
         OnTrayLogout();
         return TRUE;
@@ -56,6 +60,14 @@ BOOL CMainFrame::OnCmdMsg(UINT nID)
         return TRUE;
     }
     return CFrameWnd::OnCmdMsg(nID);
+}
+
+// The login dialog, modal and without a parent, even while logged in; its result is
+// the dialog's own business (a login by hand reports to the dialog).
+void CMainFrame::OnTrayLogin()
+{
+    CDialogLogin dlg(NULL);
+    dlg.DoModal();
 }
 
 // Log-out is local: nothing is sent and the stored account stays; the next page's
