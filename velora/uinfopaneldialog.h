@@ -36,7 +36,6 @@ private:
     void RequestUserInfo();
 
     CBrush m_brushKey;
-    CBrush m_brushSpare;
     CUserProfile* m_pProfile = NULL;
     BOOL m_bColourKeyed = FALSE;
     // Controls 1016, 1020, 1021, 1017, 1018, 1019, 1024, in this order.

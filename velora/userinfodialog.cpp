@@ -10,7 +10,7 @@
 
 namespace {
 
-// The memory bitmap is larger than the picture, as the original's was.
+// The memory bitmap is a fixed 500 x 500 square, larger than any box picture.
 const int kBitmapSide = 500;
 
 // A top-down 32-bit DIB: GDI+ writes premultiplied ARGB straight into its bits, which
