@@ -63,8 +63,7 @@ CUserInfoDialog* Box()
 
 bool BoxShown()
 {
-    return Box() && IsWindowVisible(Box()->m_hWnd) && Box()->GetPanel() &&
-           IsWindowVisible(Box()->GetPanel()->m_hWnd);
+    return Box() && IsWindowVisible(Box()->m_hWnd) && Box()->GetPanel() && IsWindowVisible(Box()->GetPanel()->m_hWnd);
 }
 
 bool BoxHiddenNow()

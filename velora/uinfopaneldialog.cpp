@@ -112,7 +112,7 @@ void CUInfoPanelDialog::RequestUserInfo()
 // Label texts: the painted text and the window text alike.
 void CUInfoPanelDialog::SetLabel(int nIndex, const CString& strText)
 {
-    CCustomStatic* labels[] = {&m_lblNickname, &m_lblCity,       &m_lblFollowing,  &m_lblFans,
+    CCustomStatic* labels[] = {&m_lblNickname,  &m_lblCity,       &m_lblFollowing,  &m_lblFans,
                                &m_lblRoadBooks, &m_lblMicroBooks, &m_lblTravelNotes};
     CCustomStatic* pLabel = labels[nIndex];
     if (!pLabel->m_hWnd)
@@ -122,7 +122,7 @@ void CUInfoPanelDialog::SetLabel(int nIndex, const CString& strText)
 }
 
 namespace {
-const UINT kCaptions[] = {IDS_NICKNAME, IDS_CITY,        IDS_FOLLOWING,    IDS_FANS,
+const UINT kCaptions[] = {IDS_NICKNAME,   IDS_CITY,        IDS_FOLLOWING,   IDS_FANS,
                           IDS_ROAD_BOOKS, IDS_MICRO_BOOKS, IDS_TRAVEL_NOTES};
 } // namespace
 
@@ -142,12 +142,12 @@ LRESULT CUInfoPanelDialog::OnUserInfoLoaded(LPARAM lParam)
     if (!m_pProfile)
         return 0;
     const CString values[] = {
-        CString(m_pProfile->GetNickname().c_str()),  CString(m_pProfile->GetCityName().c_str()),
-        Decimal(m_pProfile->GetFollowingCount()),    Decimal(m_pProfile->GetFansCount()),
-        Decimal(m_pProfile->GetRoadBookCount()),     Decimal(m_pProfile->GetMicroBookCount()),
+        CString(m_pProfile->GetNickname().c_str()), CString(m_pProfile->GetCityName().c_str()),
+        Decimal(m_pProfile->GetFollowingCount()),   Decimal(m_pProfile->GetFansCount()),
+        Decimal(m_pProfile->GetRoadBookCount()),    Decimal(m_pProfile->GetMicroBookCount()),
         Decimal(m_pProfile->GetTravelNoteCount()),
     };
-    CCustomStatic* labels[] = {&m_lblNickname, &m_lblCity,       &m_lblFollowing,  &m_lblFans,
+    CCustomStatic* labels[] = {&m_lblNickname,  &m_lblCity,       &m_lblFollowing,  &m_lblFans,
                                &m_lblRoadBooks, &m_lblMicroBooks, &m_lblTravelNotes};
     for (int i = 0; i < 7; ++i) {
         CString strText = AfxLoadString(kCaptions[i]);

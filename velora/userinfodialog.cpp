@@ -98,8 +98,7 @@ void CUserInfoDialog::DrawSkin()
     if (!m_hMemDC)
         return;
     m_hOldBitmap = SelectObject(m_hMemDC, m_hBitmap);
-    Gdiplus::Bitmap canvas(kBitmapSide, kBitmapSide, kBitmapSide * 4, PixelFormat32bppPARGB,
-                           static_cast<BYTE*>(pBits));
+    Gdiplus::Bitmap canvas(kBitmapSide, kBitmapSide, kBitmapSide * 4, PixelFormat32bppPARGB, static_cast<BYTE*>(pBits));
     Gdiplus::Graphics graphics(&canvas);
     graphics.Clear(Gdiplus::Color(0, 0, 0, 0));
     CSkinImage("Skins/float_box.png").Draw(graphics, 0, 0, kWidth, kHeight);

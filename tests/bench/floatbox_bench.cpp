@@ -116,8 +116,8 @@ int main(int argc, char** argv)
     double dMax = shown.empty() ? 0 : shown.back();
     std::printf("showings %d (failed %d) in %.2f s, %.2f ms per show/reply/hide\n", nShowings, nFailed, dTotal,
                 dTotal * 1000 / nShowings);
-    std::printf("hover to shown: first (creates the box) %.2f ms, later median %.3f ms, max %.3f ms\n",
-                dFirst * 1000, dMedian * 1000, dMax * 1000);
+    std::printf("hover to shown: first (creates the box) %.2f ms, later median %.3f ms, max %.3f ms\n", dFirst * 1000,
+                dMedian * 1000, dMax * 1000);
     std::printf("private memory: before %lu KB, after %lu KB, change %ld KB\n",
                 static_cast<unsigned long>(nBefore / 1024), static_cast<unsigned long>(nAfter / 1024),
                 static_cast<long>((static_cast<long long>(nAfter) - static_cast<long long>(nBefore)) / 1024));
