@@ -224,8 +224,9 @@ TEST_F(FloatBox, HidesWhenThePointerLeavesTheUserAreaOrTheCaption)
         MoveMouse(c.pfnTo());
         EXPECT_TRUE(BoxHidden()) << c.pszWhere;
     }
-    // Logged out again: the box that exists stays hidden.
-    App().m_strSessionCode.Empty();
+    // Logged out from the tray: the box that exists stays hidden.
+    Frame()->SendMessage(WM_COMMAND, ID_TRAY_LOGOUT, 0);
+    EXPECT_TRUE(App().m_strSessionCode.IsEmpty());
     MoveMouse(InUserArea());
     EXPECT_TRUE(BoxHidden());
 }

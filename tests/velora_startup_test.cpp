@@ -3,6 +3,7 @@
 #include "tests/support/appdriver.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/standin.h"
+#include "velora/resource.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -295,19 +296,30 @@ int CountTrayIcons()
 }
 } // namespace
 
-TEST_F(VeloraStartup, TrayIconIsAddedAndRemoved)
+TEST_F(VeloraStartup, TrayIconIsAddedAndRemovedWhenClosedOrExitedFromTheTray)
 {
-    int nBefore = CountTrayIcons();
-    CAppDriver app(WinePath(VELORA_EXE));
-    HWND hFrame = StartAndWaitForFrame(app);
-    ASSERT_NE(nullptr, hFrame);
-    DWORD dwStart = GetTickCount();
-    while (CountTrayIcons() == nBefore && GetTickCount() - dwStart < 10000)
-        Sleep(100);
-    EXPECT_EQ(nBefore + 1, CountTrayIcons());
-    Close(app, hFrame);
-    dwStart = GetTickCount();
-    while (CountTrayIcons() != nBefore && GetTickCount() - dwStart < 10000)
-        Sleep(100);
-    EXPECT_EQ(nBefore, CountTrayIcons());
+    const struct {
+        const char* pszCase;
+        UINT message;
+        WPARAM wParam;
+    } endings[] = {{"window closed", WM_CLOSE, 0}, {"tray exit command", WM_COMMAND, ID_TRAY_EXIT}};
+    for (const auto& ending : endings) {
+        SCOPED_TRACE(ending.pszCase);
+        int nBefore = CountTrayIcons();
+        CAppDriver app(WinePath(VELORA_EXE));
+        HWND hFrame = StartAndWaitForFrame(app);
+        ASSERT_NE(nullptr, hFrame);
+        DWORD dwStart = GetTickCount();
+        while (CountTrayIcons() == nBefore && GetTickCount() - dwStart < 10000)
+            Sleep(100);
+        EXPECT_EQ(nBefore + 1, CountTrayIcons());
+        PostMessage(hFrame, ending.message, ending.wParam, 0);
+        DWORD dwExitCode = 99;
+        EXPECT_TRUE(app.WaitForExit(15000, dwExitCode));
+        EXPECT_EQ(0u, dwExitCode);
+        dwStart = GetTickCount();
+        while (CountTrayIcons() != nBefore && GetTickCount() - dwStart < 10000)
+            Sleep(100);
+        EXPECT_EQ(nBefore, CountTrayIcons());
+    }
 }
