@@ -7,10 +7,9 @@
 #include "framework/thread.h"
 #include "framework/trace.h"
 #include "msg/messages.h"
+#include "net/contentlength.h"
 #include "net/httpsocket.h"
 
-#include <climits>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -45,22 +44,6 @@ BOOL OpenTransfer(CHttpSocket& http, std::string& strServer)
     // Always port 80, whatever port the address names.
     return http.Socket() && http.SetTimeout(kReceiveTimeoutMs, 0) && http.Connect(&strServer[0], 80) &&
            http.SendRequest(NULL, 0);
-}
-
-// The reply's "Content-Length"; 0 when it is missing or unusable.
-int ExpectedSize(CHttpSocket& http)
-{
-    char szLine[256];
-    int nLine;
-    while ((nLine = http.GetResponseLine(szLine, sizeof(szLine) - 1)) != -1) {
-        szLine[nLine] = '\0';
-        TRACE("==> %s", szLine);
-    }
-    char szField[30];
-    if (http.GetField("Content-Length", szField, sizeof(szField)) <= 0)
-        return 0;
-    long long nValue = strtoll(szField, NULL, 10);
-    return nValue > 0 && nValue <= INT_MAX ? static_cast<int>(nValue) : 0;
 }
 
 // Receives the body into the file block by block, one progress record per block; the
@@ -122,7 +105,7 @@ void Download(const CInstallerJob& job)
     }
     int nTotal = 0, nReceived = 0;
     if (OpenTransfer(http, server)) {
-        nTotal = ExpectedSize(http);
+        nTotal = static_cast<int>(ReadContentLength(http));
         if (nTotal > 0)
             nReceived = ReceiveBody(http, file, nTotal, job.hWndPage);
         else

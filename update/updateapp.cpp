@@ -7,9 +7,9 @@
 #include "util/codepage.h"
 #include "util/fileversion.h"
 #include "util/paths.h"
+#include "util/process.h"
 
 #include <commctrl.h>
-#include <vector>
 
 #ifndef VELORA_SERVICE_ROOT
 #error "VELORA_SERVICE_ROOT must name the service root"
@@ -69,21 +69,7 @@ void CUpdateApp::CheckVersion()
     m_pRequest = NULL;
 }
 
-// The path goes in as the application name too: a command line alone would be split at
-// the first blank, and "C:\Program Files\..." would start "C:\Program.exe" first.
 void CUpdateApp::LaunchUninstaller()
 {
-    CString strPath = GetUninstallerPath();
-    CString strCommand = "\"" + strPath + "\"";
-    std::vector<char> commandLine(strCommand.GetString(), strCommand.GetString() + strCommand.GetLength() + 1);
-    SECURITY_ATTRIBUTES process = {sizeof(SECURITY_ATTRIBUTES), NULL, TRUE};
-    SECURITY_ATTRIBUTES thread = {sizeof(SECURITY_ATTRIBUTES), NULL, TRUE};
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info = {};
-    if (CreateProcessA(strPath, commandLine.data(), &process, &thread, FALSE, CREATE_DEFAULT_ERROR_MODE, NULL, NULL,
-                       &startup, &info)) {
-        CloseHandle(info.hThread);
-        CloseHandle(info.hProcess);
-    }
+    LaunchProgram(GetUninstallerPath());
 }

@@ -6,10 +6,9 @@
 #include "framework/thread.h"
 #include "framework/trace.h"
 #include "msg/messages.h"
+#include "net/contentlength.h"
 #include "net/httpsocket.h"
 
-#include <climits>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -31,18 +30,7 @@ void OpenTransfer(CHttpSocket& http, std::string& strServer)
 
 long ExpectedSize(CHttpSocket& http)
 {
-    char szLine[256];
-    int nLine;
-    while ((nLine = http.GetResponseLine(szLine, sizeof(szLine) - 1)) != -1) {
-        szLine[nLine] = '\0';
-        TRACE("==> %s", szLine);
-    }
-    char szField[30];
-    long nSize = 0;
-    if (http.GetField("Content-Length", szField, sizeof(szField)) > 0) {
-        long long nValue = strtoll(szField, NULL, 10);
-        nSize = nValue > 0 && nValue <= LONG_MAX ? static_cast<long>(nValue) : 0;
-    }
+    long nSize = ReadContentLength(http);
     TRACE("==>File Size:%ld\n", nSize);
     return nSize;
 }

@@ -6,9 +6,8 @@
 
 // The path goes in as the application name too: a command line alone would be split
 // at the first blank ("C:\Program Files\..." would start "C:\Program.exe").
-void LaunchUpdater()
+void LaunchProgram(const CString& strPath)
 {
-    CString strPath = GetUpdaterPath();
     CString strCommand = "\"" + strPath + "\"";
     std::vector<char> commandLine(strCommand.GetString(), strCommand.GetString() + strCommand.GetLength() + 1);
 
@@ -26,6 +25,11 @@ void LaunchUpdater()
         CloseHandle(info.hThread);
         CloseHandle(info.hProcess);
     }
+}
+
+void LaunchUpdater()
+{
+    LaunchProgram(GetUpdaterPath());
 }
 
 bool IsAppRunning()

@@ -4,6 +4,10 @@
 // The processes around the client: starting the updater beside it and finding a
 // client that already runs.
 
+#include "framework/cstring.h"
+
+// Starts the program at strPath (no arguments); reports nothing.
+void LaunchProgram(const CString& strPath);
 // Starts "Update.exe" from the executable's folder; reports nothing.
 void LaunchUpdater();
 // True when a top-level window titled exactly "Velora" exists.
