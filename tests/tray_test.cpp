@@ -2,16 +2,14 @@
 // main frame, the menu read while it is open.
 
 #include "framework/uicall.h"
+#include "tests/support/dialogcloser.h"
 #include "msg/messages.h"
 #include "velora/mainframe.h"
 #include "velora/resource.h"
 #include "velora/veloraapp.h"
 
 #include <gtest/gtest.h>
-#include <atomic>
-#include <cstring>
 #include <map>
-#include <thread>
 
 namespace {
 
@@ -44,58 +42,6 @@ LRESULT CALLBACK CountMenus(int nCode, WPARAM wParam, LPARAM lParam)
     }
     return CallNextHookEx(NULL, nCode, wParam, lParam);
 }
-
-// Looks from a helper thread for a visible dialog of this process (a command that opens
-// one runs it modally on the test's thread), notes whether it holds control nControlId
-// and closes it.
-class CDialogCloser {
-public:
-    explicit CDialogCloser(int nControlId)
-        : m_thread([this, nControlId] {
-              for (int i = 0; i < 500 && !m_bStop; ++i) {
-                  EnumWindows(OnWindow, reinterpret_cast<LPARAM>(this));
-                  if (m_hDialog) {
-                      m_bHadControl = GetDlgItem(m_hDialog, nControlId) != NULL;
-                      PostMessage(m_hDialog, WM_CLOSE, 0, 0);
-                      return;
-                  }
-                  Sleep(20);
-              }
-          })
-    {
-    }
-    ~CDialogCloser() { Join(); }
-    bool Closed()
-    {
-        Join();
-        return m_hDialog && m_bHadControl;
-    }
-
-private:
-    static BOOL CALLBACK OnWindow(HWND hWnd, LPARAM lParam)
-    {
-        auto* pThis = reinterpret_cast<CDialogCloser*>(lParam);
-        char szClass[16] = "";
-        DWORD dwProcess = 0;
-        GetWindowThreadProcessId(hWnd, &dwProcess);
-        GetClassNameA(hWnd, szClass, sizeof(szClass));
-        if (dwProcess != GetCurrentProcessId() || strcmp(szClass, "#32770") != 0 || !IsWindowVisible(hWnd))
-            return TRUE;
-        pThis->m_hDialog = hWnd;
-        return FALSE;
-    }
-    void Join()
-    {
-        m_bStop = true;
-        if (m_thread.joinable())
-            m_thread.join();
-    }
-
-    HWND m_hDialog = NULL;
-    bool m_bHadControl = false;
-    std::atomic<bool> m_bStop{false};
-    std::thread m_thread;
-};
 
 class TrayMenu : public ::testing::Test {
 protected:
