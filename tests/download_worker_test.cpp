@@ -88,13 +88,7 @@ protected:
         CreateDirectoryA(m_strDir.c_str(), NULL);
     }
 
-    // The run's stand-in serves port 80 on its own loopback address (see test-run.sh).
-    static std::string Host()
-    {
-        int nPort = StandIn::Port();
-        return "127.0." + std::to_string(nPort / 256) + "." + std::to_string(nPort % 256);
-    }
-    static std::string Url(const std::string& path) { return "http://" + Host() + path; }
+    static std::string Url(const std::string& path) { return "http://" + StandIn::DownloadHost() + path; }
     std::string FilePath(const std::string& name) const { return m_strDir + "\\" + name; }
 
     static std::string ReadFile(const std::string& path)
@@ -154,7 +148,7 @@ TEST_F(DownloadWorker, ProgressPerBlockAndFileWritten)
     const std::string body = Pattern(2500);
     ASSERT_TRUE(StandIn::QueueReply("/dl/a.apk", 200, body));
     // The port in the URL is not used: downloads go to port 80.
-    Fetch("http://" + Host() + ":81/dl/a.apk", FilePath("a.apk"));
+    Fetch("http://" + StandIn::DownloadHost() + ":81/dl/a.apk", FilePath("a.apk"));
     EXPECT_EQ((std::vector<std::string>{"40%", "81%", "100%"}), m_receiver.progress);
     EXPECT_EQ((std::vector<WPARAM>{0}), m_receiver.done);
     EXPECT_EQ(body, ReadFile(FilePath("a.apk")));
@@ -162,7 +156,7 @@ TEST_F(DownloadWorker, ProgressPerBlockAndFileWritten)
 
     std::vector<CReceivedRequest> requests = StandIn::Requests("/dl/a.apk");
     ASSERT_EQ(1u, requests.size());
-    EXPECT_EQ(Host(), requests[0].Header("Host"));
+    EXPECT_EQ(StandIn::DownloadHost(), requests[0].Header("Host"));
 }
 
 TEST_F(DownloadWorker, BodyLongerThanContentLengthEndsAtTheBlockThatReachesIt)

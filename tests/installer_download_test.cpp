@@ -87,13 +87,7 @@ protected:
         CreateDirectoryA(m_strDir.c_str(), NULL);
     }
 
-    // The run's stand-in serves port 80 on its own loopback address (see test-run.sh).
-    static std::string Host()
-    {
-        int nPort = StandIn::Port();
-        return "127.0." + std::to_string(nPort / 256) + "." + std::to_string(nPort % 256);
-    }
-    static std::string Url(const std::string& path) { return "http://" + Host() + path; }
+    static std::string Url(const std::string& path) { return "http://" + StandIn::DownloadHost() + path; }
     std::string FilePath(const std::string& name) const { return m_strDir + "\\" + name; }
     static std::string ReadFile(const std::string& path)
     {
@@ -172,7 +166,7 @@ TEST_F(InstallerDownload, OneRecordPerBlockOnPort80AndACompleteEnd)
     const std::string body = Pattern(2500);
     ASSERT_TRUE(StandIn::QueueReply("/files/v2.exe", 200, body));
     // The address's own port is not used, and a name typed without extension gets "exe".
-    RunToEnd("http://" + Host() + ":8080/files/v2.exe", "typed");
+    RunToEnd("http://" + StandIn::DownloadHost() + ":8080/files/v2.exe", "typed");
     EXPECT_EQ("v2.exe", m_strProposed);
     EXPECT_EQ((std::vector<Progress>{{2500, 1024, 40}, {2500, 2048, 81}, {2500, 2500, 100}}), m_page.progress);
     EXPECT_EQ((std::vector<WPARAM>{0}), m_page.ends);
@@ -180,7 +174,7 @@ TEST_F(InstallerDownload, OneRecordPerBlockOnPort80AndACompleteEnd)
     EXPECT_TRUE(m_answerer->Boxes().empty());
     std::vector<CReceivedRequest> requests = StandIn::Requests("/files/v2.exe");
     ASSERT_EQ(1u, requests.size());
-    EXPECT_EQ(Host(), requests[0].Header("Host"));
+    EXPECT_EQ(StandIn::DownloadHost(), requests[0].Header("Host"));
 }
 
 // received * 100 overflows 32 bits past 21,474,836 bytes: the percentages still rise to 100.

@@ -189,11 +189,9 @@ protected:
     {
         return ExternalOf(dynamic_cast<CHtmlView*>(ClientFrame()->m_wndSplitter.GetPane(0, 1)));
     }
-    // The stand-in serves port 80 on a loopback address of its own (see test-run.sh).
     static std::string FileUrl(const std::string& name)
     {
-        int nPort = StandIn::Port();
-        return "http://127.0." + std::to_string(nPort / 256) + "." + std::to_string(nPort % 256) + "/files/" + name;
+        return "http://" + StandIn::DownloadHost() + "/files/" + name;
     }
     // The progress box's top-left corner on the screen.
     static POINT BoxOrigin()

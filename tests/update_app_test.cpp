@@ -32,13 +32,6 @@ std::string Utf8(const std::string& strAnsi)
     return utf8;
 }
 
-// The run's stand-in serves port 80 on its own loopback address (see test-run.sh).
-std::string DownloadHost()
-{
-    int nPort = StandIn::Port();
-    return "127.0." + std::to_string(nPort / 256) + "." + std::to_string(nPort % 256);
-}
-
 std::string Offer(const std::string& info, const std::string& downurl)
 {
     return "{\"appid\":1,\"errorcode\":0,\"error\":\"\",\"data\":{\"updatetype\":\"1\",\"clientType\":\"5\","
@@ -196,6 +189,13 @@ protected:
         HWND hButton = Button(hSheet, nId);
         return hButton && IsWindowVisible(hButton) && IsWindowEnabled(hButton);
     }
+    // The wizard sets its buttons once its page is active, a moment after the sheet appears.
+    static bool BecomesOn(HWND hSheet, int nId)
+    {
+        for (int i = 0; i < 100 && !IsOn(hSheet, nId); ++i)
+            Sleep(50);
+        return IsOn(hSheet, nId);
+    }
     static void Press(HWND hSheet, int nId)
     {
         PostMessageA(hSheet, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), reinterpret_cast<LPARAM>(Button(hSheet, nId)));
@@ -220,7 +220,7 @@ protected:
     // (empty: cancelled). The proposed name in m_strProposed.
     void NextAndSave(CAppDriver& app, HWND hSheet, const std::string& strName)
     {
-        ASSERT_TRUE(IsOn(hSheet, kNextButton));
+        ASSERT_TRUE(BecomesOn(hSheet, kNextButton));
         Press(hSheet, kNextButton);
         HWND hDialog = WaitForFileDialog(app.ProcessId());
         ASSERT_NE(nullptr, hDialog) << "no save dialog";
@@ -237,8 +237,8 @@ protected:
     // Starts Update with an offer whose installer is 2500 bytes and waits for its wizard.
     HWND StartWithOffer(CAppDriver& app, const std::string& strInstaller)
     {
-        EXPECT_TRUE(StandIn::QueueReply(kVersionPath, 200,
-                                        Offer("新版本|更快", "http://" + DownloadHost() + ":8080/files/setup.exe")));
+        EXPECT_TRUE(StandIn::QueueReply(
+            kVersionPath, 200, Offer("新版本|更快", "http://" + StandIn::DownloadHost() + ":8080/files/setup.exe")));
         EXPECT_TRUE(StandIn::QueueReply("/files/setup.exe", 200, strInstaller));
         EXPECT_TRUE(app.Start());
         return app.WaitForWindow(kWizardTitle, "#32770", kTimeoutMs);
@@ -394,7 +394,7 @@ TEST_F(UpdateApp, FinishIsOfferedOnceTheWholeInstallerArrived)
     // Fetched from port 80 although the address names 8080.
     std::vector<CReceivedRequest> requests = StandIn::Requests("/files/setup.exe");
     ASSERT_EQ(1u, requests.size());
-    EXPECT_EQ(DownloadHost(), requests[0].Header("Host"));
+    EXPECT_EQ(StandIn::DownloadHost(), requests[0].Header("Host"));
 
     // Back and Next start a second worker with its own dialog; cancelling it leaves
     // Finish off.
@@ -488,7 +488,8 @@ TEST_F(UpdateApp, UninstallerStartsWithoutARunningClientFromAFolderWithABlank)
     ASSERT_TRUE(CreateDirectoryA((app.Folder() + "with space").c_str(), NULL));
     Install(app, FAKE_CLIENT_EXE, "with space\\");
     ASSERT_TRUE(app.Install(WinePath(MARKER_EXE), "with.exe"));
-    ASSERT_TRUE(StandIn::QueueReply(kVersionPath, 200, Offer("a", "http://" + DownloadHost() + "/files/setup.exe")));
+    ASSERT_TRUE(
+        StandIn::QueueReply(kVersionPath, 200, Offer("a", "http://" + StandIn::DownloadHost() + "/files/setup.exe")));
     ASSERT_TRUE(StandIn::QueueReply("/files/setup.exe", 200, Pattern(100)));
     ASSERT_TRUE(app.Start("", "with space\\"));
     HWND hSheet = app.WaitForWindow(kWizardTitle, "#32770", kTimeoutMs);

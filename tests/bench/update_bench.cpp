@@ -23,12 +23,6 @@ double Now()
     return double(counter.QuadPart) / double(frequency.QuadPart);
 }
 
-std::string DownloadHost()
-{
-    int nPort = StandIn::Port();
-    return "127.0." + std::to_string(nPort / 256) + "." + std::to_string(nPort % 256);
-}
-
 double VeloraToWindow()
 {
     CAppDriver velora(WinePath(VELORA_EXE));
@@ -78,7 +72,7 @@ int main(int argc, char** argv)
 
         StandIn::QueueReply("/client/update/", 200,
                             "{\"errorcode\":0,\"data\":{\"updatetype\":\"1\",\"info\":\"a|b\",\"downurl\":\"http://" +
-                                DownloadHost() + "/files/" + name + "\"}}");
+                                StandIn::DownloadHost() + "/files/" + name + "\"}}");
         CAppDriver update(WinePath(UPDATE_EXE));
         update.Install(WinePath(VELORA_EXE), "Velora.exe");
         double t0 = Now();

@@ -103,6 +103,11 @@ int Port()
     return VELORA_STANDIN_PORT;
 }
 
+std::string DownloadHost()
+{
+    return "127.0." + std::to_string(Port() / 256) + "." + std::to_string(Port() % 256);
+}
+
 std::string Root()
 {
     return "http://127.0.0.1:" + std::to_string(Port());

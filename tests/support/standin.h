@@ -32,6 +32,9 @@ namespace StandIn {
 // "http://127.0.0.1:<port>"
 std::string Root();
 int Port();
+// The loopback address on whose port 80 the run's stand-in serves downloads:
+// "127.0.<port / 256>.<port % 256>" (see test-run.sh).
+std::string DownloadHost();
 bool Reset();
 bool QueueReply(const std::string& path, const CScriptedReply& reply);
 bool QueueReply(const std::string& path, int status, const std::string& body);
