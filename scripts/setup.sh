@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on a Debian 12 machine, then fetches
 # the jsoncpp sources. Idempotent: quiet when everything is already there.
+#
+# A package mirror can be caught mid-sync for hours, with one index failing. Set-up then
+# goes on with the lists that arrived; only 32-bit Wine may be missing afterwards (its
+# libraries must match the 64-bit ones exactly), and then the tests run on the x86_64
+# build. Any other package that cannot be installed stops set-up, named.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -10,37 +15,65 @@ source "$here/env.sh"
 source "$here/debsrc.sh"
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
+apt_log=$(mktemp)
+trap 'rm -f "$apt_log"' EXIT
 
 apt_updated=0
 apt_update_once() {
-  if [ "$apt_updated" = 0 ]; then
-    as_root apt-get update -qq
-    apt_updated=1
-  fi
+  [ "$apt_updated" = 0 ] || return 0
+  apt_updated=1
+  local try
+  for try in 1 2 3; do
+    as_root apt-get update -qq -o Acquire::Retries=3 >"$apt_log" 2>&1 && return 0
+    [ "$try" = 3 ] || sleep "${VELORA_APT_RETRY_PAUSE:-10}"
+  done
+  echo "setup: warning: apt-get update failed 3 times ($(grep -m 1 '^E:' "$apt_log" | cut -c 4-120));" \
+    "going on with the package lists that arrived" >&2
 }
+
+apt_install() {
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$@" >"$apt_log" 2>&1
+}
+
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed'; }
 
 packages=(
   mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix cmake make googletest
-  wine wine32:i386 wine64 xvfb x11-apps imagemagick
+  wine wine64 xvfb x11-apps imagemagick xdotool iproute2
   locales fonts-droid-fallback fonts-wqy-microhei fonts-liberation
   python3 python3-pil dpkg-dev
 )
 
-missing=()
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   as_root dpkg --add-architecture i386
   apt_updated=0
 fi
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed'; then
-    missing+=("$p")
-  fi
-done
+
+missing=()
+for p in "${packages[@]}"; do installed "$p" || missing+=("$p"); done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
   apt_update_once
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}" >/dev/null
+  if ! apt_install "${missing[@]}"; then
+    # One at a time, to name the packages that cannot be had.
+    failed=()
+    for p in "${missing[@]}"; do installed "$p" || apt_install "$p" || failed+=("$p"); done
+    if [ ${#failed[@]} -gt 0 ]; then
+      echo "setup: cannot install ${failed[*]}; apt-get said:" >&2
+      grep -E '^(E|W):' "$apt_log" | head -n 5 >&2 || tail -n 5 "$apt_log" >&2
+      exit 1
+    fi
+  fi
+fi
+
+# 32-bit Wine on its own: without it the tests run on the x86_64 build.
+if ! installed wine32:i386; then
+  echo "setup: installing wine32:i386"
+  apt_update_once
+  if ! apt_install wine32:i386; then
+    echo "setup: wine32:i386 cannot be installed ($(grep -m 1 '^E:' "$apt_log" | cut -c 4-100));" \
+      "the tests will run on the x86_64 build" >&2
+  fi
 fi
 
 # Wine's ANSI code page follows the Unix locale: zh_CN.UTF-8 gives code page 936.
