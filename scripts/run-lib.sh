@@ -1,0 +1,99 @@
+# shellcheck shell=bash
+# What a run needs around the Windows programs (sourced, not run): an X server, a Wine
+# prefix set up for the tests, and the service stand-in, each writing its pid beside the
+# run's other files in RUN_DIR. Used by test-run.sh (the run commands, the benchmarks
+# and the tests' template prefix) and by test-sandbox.sh (one test program).
+velora_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+# Starts Xvfb on the first free display; RUN_DIR/display holds its name.
+velora_start_xvfb() {
+  local run_dir=$1
+  rm -f "$run_dir/displayfd"
+  # Xvfb picks a free display itself and writes its number once it accepts clients.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$run_dir/displayfd" >/dev/null 2>&1 &
+  echo $! >"$run_dir/xvfb.pid"
+  local _
+  for _ in $(seq 100); do
+    if [ -s "$run_dir/displayfd" ]; then
+      echo ":$(tr -d '\n' <"$run_dir/displayfd")" >"$run_dir/display"
+      return 0
+    fi
+    sleep 0.05
+  done
+  echo "test-run: Xvfb did not start" >&2
+  return 1
+}
+
+# Makes a fresh Wine prefix in RUN_DIR/wineprefix for RUN_DIR/arch, set up for the tests.
+velora_make_prefix() {
+  local run_dir=$1
+  (
+    source "$velora_scripts/wine-env.sh" "$run_dir"
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    "$WINE" wineboot -i >/dev/null 2>&1
+    local fonts='HKCU\Software\Wine\Fonts\Replacements'
+    # A face with both Chinese and Latin glyphs for both names the client draws with: GDI+
+    # takes no glyph from a linked font, so digits in "宋体" text (the client's version) and
+    # Chinese in the caption's "Arial" paths would show as empty boxes.
+    "$WINE" reg add "$fonts" /v "宋体" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
+    "$WINE" reg add "$fonts" /v "Arial" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+    # No window manager runs on the test display: Wine would wait for one 2 s at every hide of a managed window.
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    # The prefix's first start can leave two service managers behind; the RPC service
+    # (needed by every URL moniker, so by the browser control) then never starts and each
+    # navigation waits 10 s for it. So the set-up ends completely before anything runs.
+    "$WINESERVER" -w
+  )
+}
+
+# Copies the prefix of TEMPLATE_RUN_DIR into RUN_DIR: the system folder (hundreds of MB that
+# no program writes) as hard links, the registry and the user's folders as real copies.
+velora_clone_prefix() {
+  local template=$1/wineprefix prefix=$2/wineprefix
+  rm -rf "$prefix"
+  mkdir -p "$prefix/drive_c"
+  (cd "$template" && find . -mindepth 1 -maxdepth 1 ! -name drive_c -exec cp -a {} "$prefix/" \;)
+  (cd "$template/drive_c" && find . -mindepth 1 -maxdepth 1 ! -name windows -exec cp -a {} "$prefix/drive_c/" \;)
+  cp -al "$template/drive_c/windows" "$prefix/drive_c/windows"
+}
+
+# Starts the stand-in on 127.0.0.1:PORT, serving downloads on port 80 of the run's own loopback
+# address, 127.0.<port/256>.<port%256>, so that runs on one network do not collide.
+velora_start_standin() {
+  local run_dir=$1 port=$2 sample=()
+  [ -n "${3:-}" ] && sample=(--sample "$3")
+  rm -f "$run_dir/standin.port"
+  python3 "$velora_scripts/../tests/service/standin.py" --port "$port" --files "$run_dir/standin-files" \
+    --download-port 80 --download-host "127.0.$((port / 256)).$((port % 256))" \
+    --port-file "$run_dir/standin.port" "${sample[@]}" >"$run_dir/standin.log" 2>&1 &
+  echo $! >"$run_dir/standin.pid"
+  local _
+  for _ in $(seq 200); do
+    [ -s "$run_dir/standin.port" ] && return 0
+    sleep 0.05
+  done
+  echo "test-run: the service stand-in did not start (port $port)" >&2
+  cat "$run_dir/standin.log" >&2
+  return 1
+}
+
+velora_kill_pidfile() {
+  local f=$1
+  if [ -f "$f" ]; then
+    kill "$(cat "$f")" 2>/dev/null || true
+    rm -f "$f"
+  fi
+}
+
+# Ends everything RUN_DIR started.
+velora_stop_run() {
+  local run_dir=$1
+  if [ -d "$run_dir/wineprefix" ]; then
+    (source "$velora_scripts/wine-env.sh" "$run_dir" && "$WINESERVER" -k 2>/dev/null) || true
+  fi
+  velora_kill_pidfile "$run_dir/standin.pid"
+  velora_kill_pidfile "$run_dir/xvfb.pid"
+}
