@@ -27,7 +27,9 @@ apt_update_once() {
     as_root apt-get update -qq -o Acquire::Retries=3 >"$apt_log" 2>&1 && return 0
     [ "$try" = 3 ] || sleep "${VELORA_APT_RETRY_PAUSE:-10}"
   done
-  echo "setup: warning: apt-get update failed 3 times ($(grep -m 1 '^E:' "$apt_log" | cut -c 4-120));" \
+  local failed
+  failed=$(sed -n 's/^E: Failed to fetch \([^ ]*\).*/\1/p' "$apt_log" | head -n 1)
+  echo "setup: warning: apt-get update failed 3 times (${failed:-$(grep -m 1 '^E:' "$apt_log")});" \
     "going on with the package lists that arrived" >&2
 }
 
@@ -66,13 +68,22 @@ if [ ${#missing[@]} -gt 0 ]; then
   fi
 fi
 
-# 32-bit Wine on its own: without it the tests run on the x86_64 build.
+# 32-bit Wine on its own: without it the tests run on the x86_64 build. After a failure
+# the next hour's runs do not ask the mirror again.
+wine32_failed=$VELORA_DEPS/wine32-failed
 if ! installed wine32:i386; then
-  echo "setup: installing wine32:i386"
-  apt_update_once
-  if ! apt_install wine32:i386; then
-    echo "setup: wine32:i386 cannot be installed ($(grep -m 1 '^E:' "$apt_log" | cut -c 4-100));" \
-      "the tests will run on the x86_64 build" >&2
+  if [ -n "$(find "$wine32_failed" -mmin -60 2>/dev/null)" ]; then
+    echo "setup: wine32:i386 could not be installed within the last hour; the tests run on the x86_64 build" >&2
+  else
+    echo "setup: installing wine32:i386"
+    apt_update_once
+    if apt_install wine32:i386; then
+      rm -f "$wine32_failed"
+    else
+      mkdir -p "$VELORA_DEPS" && touch "$wine32_failed"
+      echo "setup: wine32:i386 cannot be installed ($(grep -m 1 '^E:' "$apt_log" | cut -c 4-100));" \
+        "the tests will run on the x86_64 build" >&2
+    fi
   fi
 fi
 

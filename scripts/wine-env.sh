@@ -2,10 +2,11 @@
 # The prefix's architecture follows the build: $RUN_DIR/arch holds i686 or x86_64.
 _run_dir=$1
 _arch=$(cat "$_run_dir/arch" 2>/dev/null || echo i686)
+_lib=${VELORA_WINE_LIB:-/usr/lib/wine}
 if [ "$_arch" = x86_64 ]; then
-  export WINEARCH=win64 WINE=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
+  export WINEARCH=win64 WINE=$_lib/wine64 WINESERVER=$_lib/wineserver64
 else
-  export WINEARCH=win32 WINE=/usr/lib/wine/wine WINESERVER=/usr/lib/wine/wineserver
+  export WINEARCH=win32 WINE=$_lib/wine WINESERVER=$_lib/wineserver
 fi
 export WINEPREFIX="$_run_dir/wineprefix"
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
@@ -14,4 +15,4 @@ if [ -f "$_run_dir/display" ]; then
   DISPLAY=$(cat "$_run_dir/display")
   export DISPLAY
 fi
-unset _run_dir _arch
+unset _run_dir _arch _lib
