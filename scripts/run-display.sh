@@ -1,0 +1,49 @@
+# shellcheck shell=bash
+# The display side of the run commands (sourced, not run): run.sh and run-update.sh show
+# a program on the user's display, or, without one, under Xvfb until its window is up,
+# and save a picture of the screen.
+#
+# velora_run_start RUN_DIR PORT [SAMPLE_TREE.json]: the run's X server (or the user's
+# display), prefix and stand-in; everything ends when the calling script exits.
+velora_run_start() {
+  local run_dir=$1 port=$2 sample=${3:-}
+  velora_user_display=${DISPLAY:-}
+  "$velora_scripts/test-run.sh" start "$run_dir" "$port" "$VELORA_TEST_ARCH" ${sample:+"$sample"}
+  # shellcheck disable=SC2064
+  trap "'$velora_scripts/test-run.sh' stop '$run_dir'" EXIT
+  if [ -n "$velora_user_display" ]; then
+    echo "$velora_user_display" >"$run_dir/display"
+    # The run's prefix leaves windows unmanaged (no window manager runs on Xvfb); on a
+    # real display the desktop's window manager looks after them.
+    "$velora_scripts/wine-exec.sh" "$run_dir" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d Y /f \
+      >/dev/null 2>&1
+  fi
+}
+
+# velora_run_show RUN_DIR SHOT.png PROGRAM.exe: on the user's display, runs the program until
+# it ends; without one, starts it, waits for its first window and a few seconds more for it
+# to fill, and saves the screen in SHOT.png; fails when no window came.
+velora_run_show() {
+  local run_dir=$1 shot=$2 program=$3
+  if [ -n "$velora_user_display" ]; then
+    "$velora_scripts/wine-exec.sh" "$run_dir" "$program"
+    return 0
+  fi
+  "$velora_scripts/wine-exec.sh" "$run_dir" "$program" &
+  local display _ class
+  display=$(cat "$run_dir/display")
+  # Wine names a program's X windows' class after its executable, in lower case.
+  class=$(basename "$program" | tr '[:upper:]' '[:lower:]')
+  local shown=0
+  for _ in $(seq 120); do
+    DISPLAY=$display xdotool search --onlyvisible --classname "^$class\$" >/dev/null 2>&1 && shown=1 && break
+    sleep 0.5
+  done
+  [ "$shown" = 0 ] || sleep 5
+  DISPLAY=$display import -window root "$shot"
+  echo "run: screenshot saved to $shot"
+  if [ "$shown" = 0 ]; then
+    echo "run: $(basename "$program") showed no window within a minute" >&2
+    return 1
+  fi
+}
