@@ -26,13 +26,18 @@ struct CDialogKind {
     int nControl;
     std::function<INT_PTR(const std::function<void(CDialogDriver&)>&)> run;
     bool bLongTitle; // four characters ("用户登录", "用户注册") or two ("设置")
+    // Centred on the screen by the dialog itself, or by the framework on its owner, the
+    // client's hidden frame here: on the work area.
+    bool bPlacesItself;
 };
 
 const CDialogKind kDialogs[] = {
-    {"login", IDC_BTN_LOGIN, [](auto script) { return DialogClient::Run<CDialogLogin>(IDC_BTN_LOGIN, script); }, true},
+    {"login", IDC_BTN_LOGIN, [](auto script) { return DialogClient::Run<CDialogLogin>(IDC_BTN_LOGIN, script); }, true,
+     true},
     {"register", IDC_BTN_REGISTER,
-     [](auto script) { return DialogClient::Run<CDialogRegister>(IDC_BTN_REGISTER, script); }, true},
-    {"settings", IDC_BTN_BIND, [](auto script) { return DialogClient::Run<CDialogSet>(IDC_BTN_BIND, script); }, false},
+     [](auto script) { return DialogClient::Run<CDialogRegister>(IDC_BTN_REGISTER, script); }, true, true},
+    {"settings", IDC_BTN_BIND, [](auto script) { return DialogClient::Run<CDialogSet>(IDC_BTN_BIND, script); }, false,
+     false},
 };
 
 SIZE WindowSize(HWND hWnd)
@@ -108,7 +113,8 @@ protected:
 
 } // namespace
 
-// Nine slices at their places, the title of each dialog, grey labels on white.
+// Nine slices at their places, the title of each dialog, grey labels on white; the
+// dialog centred where it belongs.
 TEST_F(SkinnedFrame, EachDialogWearsTheSkinWithItsTitle)
 {
     for (const CDialogKind& kind : kDialogs) {
@@ -116,6 +122,13 @@ TEST_F(SkinnedFrame, EachDialogWearsTheSkinWithItsTitle)
             Sleep(300);
             SIZE size = WindowSize(dlg.Get());
             int w = size.cx, h = size.cy;
+            RECT rcAround = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+            if (!kind.bPlacesItself)
+                SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcAround, 0);
+            RECT rcDlg;
+            GetWindowRect(dlg.Get(), &rcDlg);
+            EXPECT_EQ(rcAround.left + (rcAround.right - rcAround.left - w) / 2, rcDlg.left) << kind.pszName;
+            EXPECT_EQ(rcAround.top + (rcAround.bottom - rcAround.top - h) / 2, rcDlg.top) << kind.pszName;
             EXPECT_EQ(kSkinFlat_dlg_login_ltop, dlg.Pixel(1, 1)) << kind.pszName;
             EXPECT_EQ(kSkinFlat_dlg_login_top_banner, dlg.Pixel(w / 2, 2)) << kind.pszName;
             EXPECT_EQ(kSkinFlat_dlg_login_rtop_banner, dlg.Pixel(w - 2, 1)) << kind.pszName;
