@@ -8,6 +8,7 @@
 #include "task/ihttptask.h"
 #include "tests/support/appdriver.h"
 #include "tests/support/dialogclient.h"
+#include "tests/support/screenarea.h"
 #include "util/paths.h"
 #include "velora/dialoglogin.h"
 #include "velora/dialogregister.h"
@@ -15,6 +16,7 @@
 #include "velora/resource.h"
 
 #include <gtest/gtest.h>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -295,6 +297,77 @@ TEST_F(SkinnedFrame, MissingImagesPaintNothing)
     });
     MoveFileA(strAway, strSkins);
     EXPECT_TRUE(bAlive);
+}
+
+namespace {
+
+// How many pixels of the edit's text area differ, ink or not, on the screen from
+// strShown drawn in the edit's font with its end at the caret (nCaret, client x). The
+// caret's own columns are left out.
+int DifferencesFromTextAtCaret(HWND hEdit, const std::string& strShown, int nFontHeight, int nCaret)
+{
+    RECT rc;
+    GetClientRect(hEdit, &rc);
+    POINT pt = {0, 0};
+    ClientToScreen(hEdit, &pt);
+    CScreenArea screen(RECT{pt.x, pt.y, pt.x + rc.right, pt.y + rc.bottom});
+
+    HDC hScreen = GetDC(NULL);
+    HDC hDC = CreateCompatibleDC(hScreen);
+    HBITMAP hBitmap = CreateCompatibleBitmap(hScreen, rc.right, rc.bottom);
+    ReleaseDC(NULL, hScreen);
+    HGDIOBJ hOldBitmap = SelectObject(hDC, hBitmap);
+    FillRect(hDC, &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    HFONT hFont = CreateFontA(nFontHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, FF_SWISS, "Arial");
+    HGDIOBJ hOldFont = SelectObject(hDC, hFont);
+    SIZE size = {};
+    GetTextExtentPoint32A(hDC, strShown.c_str(), static_cast<int>(strShown.size()), &size);
+    EXPECT_GT(size.cx, rc.right) << "not longer than the field";
+    TextOutA(hDC, nCaret - size.cx, 2, strShown.c_str(), static_cast<int>(strShown.size()));
+
+    int nInset = GetSystemMetrics(SM_CXEDGE) + 1;
+    int nDifferent = 0;
+    for (int y = 2; y < rc.bottom - 2; ++y)
+        for (int x = nInset + 1; x < rc.right - nInset; ++x)
+            if (std::abs(x - nCaret) > 2)
+                nDifferent += IsInk(screen.At(x, y)) != IsInk(GetPixel(hDC, x, y));
+    SelectObject(hDC, hOldFont);
+    DeleteObject(hFont);
+    SelectObject(hDC, hOldBitmap);
+    DeleteObject(hBitmap);
+    DeleteDC(hDC);
+    return nDifferent;
+}
+
+} // namespace
+
+// Input longer than the field, typed on the keyboard: the screen shows the end of the
+// text, masked or not, running up to the caret.
+TEST_F(SkinnedFrame, LongInputShowsItsEndAtTheCaret)
+{
+    const struct {
+        int nId;
+        std::string strTyped;
+        std::string strShown;
+        int nFontHeight;
+    } rows[] = {
+        {IDC_LOGIN_EDIT_ACCOUNT, "traveller.of.the.long.road@example.com", "traveller.of.the.long.road@example.com",
+         14},
+        {IDC_LOGIN_EDIT_PASSWORD, "a-password-longer-than-its-field", std::string(32, '*'), 17},
+    };
+    DialogClient::Run<CDialogLogin>(IDC_BTN_LOGIN, [&](CDialogDriver& dlg) {
+        for (const auto& row : rows) {
+            dlg.KeyIn(row.nId, row.strTyped);
+            EXPECT_EQ(row.strTyped, dlg.Text(row.nId));
+            Sleep(200);
+            GUITHREADINFO gui = {};
+            gui.cbSize = sizeof(gui);
+            ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(dlg.Get(), NULL), &gui));
+            ASSERT_EQ(dlg.Item(row.nId), gui.hwndCaret);
+            EXPECT_EQ(0, DifferencesFromTextAtCaret(gui.hwndCaret, row.strShown, row.nFontHeight, gui.rcCaret.left))
+                << row.strTyped;
+        }
+    });
 }
 
 namespace {
