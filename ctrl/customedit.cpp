@@ -8,12 +8,63 @@ namespace {
 const COLORREF kBorderColour = RGB(47, 140, 194);
 const UINT kTextFormat = DT_SINGLELINE | DT_INTERNAL | DT_EDITCONTROL;
 const int kPasswordFontHeight = 17;
+
+// How far the text keeps from the border, on the left and the right.
+int TextInset()
+{
+    return GetSystemMetrics(SM_CXEDGE) + 1;
+}
 } // namespace
 
 CCustomEdit::CCustomEdit()
 {
     m_font.CreateFont(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, "Arial");
+}
+
+LRESULT CCustomEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT lResult = CEdit::WindowProc(message, wParam, lParam);
+    // A password style comes after creation, with the password character.
+    if ((message == WM_CREATE && lResult != -1) || message == WM_STYLECHANGED)
+        MeasureAsPainted();
+    return lResult;
+}
+
+HFONT CCustomEdit::TextFont()
+{
+    if (!(GetStyle() & ES_PASSWORD))
+        return m_font;
+    if (!m_fontMask.GetSafeHandle()) {
+        LOGFONTA lf = {};
+        m_font.GetLogFont(&lf);
+        lf.lfHeight = kPasswordFontHeight;
+        m_fontMask.CreateFontIndirect(&lf);
+    }
+    return m_fontMask;
+}
+
+// The system scrolls long text and places the caret by its own font and margins. Given
+// the painted font and inset, the first character it has in view is where the painted
+// text starts, and its caret falls between the painted characters.
+void CCustomEdit::MeasureAsPainted()
+{
+    HFONT hFont = TextFont();
+    if (reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)) != hFont)
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
+    // After the font: a new font resets the margins.
+    SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(TextInset(), TextInset()));
+}
+
+// A single-line edit reports its first character in view as its first visible line.
+int CCustomEdit::FirstVisibleByte(const CString& strText)
+{
+    int nChars = static_cast<int>(SendMessage(EM_GETFIRSTVISIBLELINE));
+    const char* pszStart = strText;
+    const char* psz = pszStart;
+    for (int i = 0; i < nChars && *psz; ++i)
+        psz = CharNextA(psz);
+    return static_cast<int>(psz - pszStart);
 }
 
 BOOL CCustomEdit::OnEraseBkgnd(HDC)
@@ -35,19 +86,17 @@ void CCustomEdit::OnPaint()
     }
 
     CString strText = GetWindowText();
+    int nFirst = FirstVisibleByte(strText);
+    const char* pszInView = strText.GetString() + nFirst;
+    int nInView = strText.GetLength() - nFirst;
     rc.top += 2;
-    rc.left += GetSystemMetrics(SM_CXEDGE) + 1;
+    rc.left += TextInset();
+    rc.right -= TextInset();
+    CSelectGuard selectFont(dc, TextFont());
     if (GetStyle() & ES_PASSWORD) {
-        LOGFONTA lf = {};
-        m_font.GetLogFont(&lf);
-        lf.lfHeight = kPasswordFontHeight;
-        CFont fontMask;
-        fontMask.CreateFontIndirect(&lf);
-        CString strMask('*', strText.GetLength());
-        CSelectGuard selectFont(dc, fontMask);
+        CString strMask('*', nInView);
         DrawTextA(dc, strMask, strMask.GetLength(), &rc, kTextFormat);
     } else {
-        CSelectGuard selectFont(dc, m_font);
-        DrawTextA(dc, strText, strText.GetLength(), &rc, kTextFormat);
+        DrawTextA(dc, pszInView, nInView, &rc, kTextFormat);
     }
 }

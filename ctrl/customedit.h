@@ -2,7 +2,9 @@
 #define CTRL_CUSTOMEDIT_H
 
 // An edit control that paints its own rounded blue border and its text, masked with
-// one '*' per byte in a password field. The caret is the system's.
+// one '*' per byte in a password field. The caret and the horizontal scrolling are the
+// system's; the system measures with the font and inset the text is painted with, and
+// painting starts at the first character it has in view.
 
 #include "framework/gdiobj.h"
 #include "framework/stdctrls.h"
@@ -12,12 +14,19 @@ class CCustomEdit : public CEdit {
 public:
     CCustomEdit();
 
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 protected:
     void OnPaint() override;
     BOOL OnEraseBkgnd(HDC hDC) override;
 
 private:
-    CFont m_font; // Arial 14, for plain text
+    HFONT TextFont();
+    void MeasureAsPainted();
+    int FirstVisibleByte(const CString& strText);
+
+    CFont m_font;     // Arial 14, for plain text
+    CFont m_fontMask; // the same at height 17, for the mask; made on first need
 };
 
 #endif

@@ -3,6 +3,8 @@
 #include "framework/creationhook.h"
 #include "framework/winapp.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
@@ -25,11 +27,42 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     if (!pDlg)
         return TRUE;
     try {
+        RECT rcTemplate;
+        ::GetWindowRect(hWnd, &rcTemplate);
         pDlg->PreInitDialog();
-        return pDlg->OnInitDialog();
+        BOOL bDefaultFocus = pDlg->OnInitDialog();
+        pDlg->PlaceModal(rcTemplate);
+        return bDefaultFocus;
     } catch (...) {
         return TRUE;
     }
+}
+
+// A modal dialog that did not place itself in its initialisation opens centred on its
+// owner; without a visible owner, on the work area of its screen. Either way it is kept
+// inside that work area. The template's own position is relative to the owner's client
+// area, which would put it over the owner's top left corner.
+void CDialog::PlaceModal(const RECT& rcTemplate)
+{
+    RECT rc;
+    GetWindowRect(&rc);
+    if (!m_bModal || !EqualRect(&rc, &rcTemplate))
+        return;
+    HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER);
+    bool bOwnerShown = hOwner && ::IsWindowVisible(hOwner) && !::IsIconic(hOwner);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoA(MonitorFromWindow(bOwnerShown ? hOwner : m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& rcArea = monitor.rcWork;
+    RECT rcAround = rcArea;
+    if (bOwnerShown)
+        ::GetWindowRect(hOwner, &rcAround);
+    int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    int x = rcAround.left + (rcAround.right - rcAround.left - cx) / 2;
+    int y = rcAround.top + (rcAround.bottom - rcAround.top - cy) / 2;
+    x = std::max<int>(rcArea.left, std::min<int>(x, rcArea.right - cx));
+    y = std::max<int>(rcArea.top, std::min<int>(y, rcArea.bottom - cy));
+    SetWindowPos(NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND CDialog::OwnerWindow() const
@@ -62,7 +95,12 @@ INT_PTR CDialog::DoModal()
     HWND hOwner = OwnerWindow();
     m_bEndModal = FALSE;
     m_nModalResult = -1;
-    if (m_hWnd || !CreateFromTemplate(hOwner))
+    if (m_hWnd)
+        return -1;
+    m_bModal = TRUE;
+    BOOL bCreated = CreateFromTemplate(hOwner);
+    m_bModal = FALSE;
+    if (!bCreated)
         return -1;
     if (!m_bEndModal) {
         if (hOwner && IsWindowEnabled(hOwner)) {

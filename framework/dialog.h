@@ -8,6 +8,7 @@
 // decides whether Enter and Tab reach the dialog manager. The owner is disabled while
 // the dialog runs; EndDialog hides the dialog and gives the owner back at once, so a
 // dialog that ends itself and then runs another leaves nothing disabled behind it.
+// A modal dialog opens centred on its owner unless its OnInitDialog placed it.
 #include "framework/wnd.h"
 
 struct CDataExchange {
@@ -45,11 +46,13 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND OwnerWindow() const;
     BOOL CreateFromTemplate(HWND hOwner);
+    void PlaceModal(const RECT& rcTemplate);
     void RunModalLoop();
     void ReleaseOwner();
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
     HWND m_hDisabledOwner = NULL;
+    BOOL m_bModal = FALSE; // being created by DoModal
     BOOL m_bEndModal = FALSE;
     INT_PTR m_nModalResult = -1;
 };

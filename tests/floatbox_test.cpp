@@ -7,6 +7,7 @@
 #include "model/userprofile.h"
 #include "msg/messages.h"
 #include "tests/support/framedesk.h"
+#include "tests/support/screenarea.h"
 #include "tests/support/standin.h"
 #include "velora/layeredapi.h"
 #include "velora/resource.h"
@@ -15,6 +16,8 @@
 #include "velora/veloraapp.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 using namespace FrameDesk;
@@ -49,11 +52,53 @@ RECT WindowRect(HWND hWnd)
     return rc;
 }
 
-std::string LabelText(HWND hPanel, int nId)
+const struct {
+    int nId;
+    const char* pszText;
+} kFilledLabels[] = {
+    {IDC_UINFO_NICKNAME, "昵称：traveller"}, {IDC_UINFO_CITY, "所在地：x"},
+    {IDC_UINFO_FOLLOWING, "关注：3"},        {IDC_UINFO_FANS, "粉丝：12"},
+    {IDC_UINFO_ROAD_BOOKS, "路书：0"},       {IDC_UINFO_MICRO_BOOKS, "微路书：5"},
+    {IDC_UINFO_TRAVEL_NOTES, "游记：7"},
+};
+
+// How wide the label's text is in the labels' font, 宋体 10 point.
+int LabelTextWidth(const char* pszText)
 {
-    char szText[128] = "";
-    GetDlgItemTextA(hPanel, nId, szText, sizeof(szText));
-    return szText;
+    HDC hDC = GetDC(NULL);
+    LOGFONTA lf = {};
+    lf.lfHeight = -MulDiv(10, GetDeviceCaps(hDC, LOGPIXELSY), 72);
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = GB2312_CHARSET;
+    strcpy(lf.lfFaceName, "宋体");
+    HFONT hFont = CreateFontIndirectA(&lf);
+    HGDIOBJ hOld = SelectObject(hDC, hFont);
+    SIZE size = {};
+    GetTextExtentPoint32A(hDC, pszText, static_cast<int>(strlen(pszText)), &size);
+    SelectObject(hDC, hOld);
+    DeleteObject(hFont);
+    ReleaseDC(NULL, hDC);
+    return size.cx;
+}
+
+// Each label as the screen shows it inside rcArea: its text in black to the end of the
+// reply's value, on the box's picture with nothing of the dialog face colour around it.
+void ExpectFilledLabelsOnScreen(HWND hPanel, const RECT& rcArea)
+{
+    CScreenArea screen(rcArea);
+    RECT rcPanel = WindowRect(hPanel);
+    OffsetRect(&rcPanel, -rcArea.left, -rcArea.top);
+    COLORREF crFace = GetSysColor(COLOR_3DFACE);
+    EXPECT_EQ(0, screen.Count(rcPanel, [crFace](COLORREF cr) { return cr == crFace; })) << "grey blocks";
+    for (const auto& label : kFilledLabels) {
+        RECT rcLabel = WindowRect(GetDlgItem(hPanel, label.nId));
+        OffsetRect(&rcLabel, -rcArea.left, -rcArea.top);
+        // Text that runs past its label, or a label past the panel, is not shown.
+        IntersectRect(&rcLabel, &rcLabel, &rcPanel);
+        int nEnd = std::min<int>(rcLabel.left + LabelTextWidth(label.pszText), rcLabel.right);
+        EXPECT_NEAR(nEnd - 1, screen.RightmostMatch(rcLabel, [](COLORREF cr) { return IsInk(cr); }), 3)
+            << label.pszText;
+    }
 }
 
 CUserInfoDialog* Box()
@@ -144,6 +189,8 @@ TEST_F(FloatBox, LoggedOutHoveringTheUserAreaShowsNoBox)
 TEST_F(FloatBox, ShowsBelowTheUserAreaWithThePanelInsideAndFillsTheLabels)
 {
     LogIn();
+    // What the screen shows there before comes back once the pointer is in the client area.
+    CScreenArea before(RECT{FromWindow(0, 90).x, FromWindow(0, 90).y, FromWindow(289, 250).x, FromWindow(289, 250).y});
     StandIn::QueueReply(kInfoPath, 200, kReply);
     MoveMouse(InUserArea());
     ASSERT_TRUE(BoxShown());
@@ -167,21 +214,15 @@ TEST_F(FloatBox, ShowsBelowTheUserAreaWithThePanelInsideAndFillsTheLabels)
     EXPECT_EQ(130, rcPanel.bottom - rcPanel.top);
 
     ASSERT_GE(WaitForRequests(1), 1u);
-    const struct {
-        int nId;
-        const char* pszText;
-    } labels[] = {
-        {IDC_UINFO_NICKNAME, "昵称：traveller"}, {IDC_UINFO_CITY, "所在地：x"},
-        {IDC_UINFO_FOLLOWING, "关注：3"},        {IDC_UINFO_FANS, "粉丝：12"},
-        {IDC_UINFO_ROAD_BOOKS, "路书：0"},       {IDC_UINFO_MICRO_BOOKS, "微路书：5"},
-        {IDC_UINFO_TRAVEL_NOTES, "游记：7"},
-    };
-    for (const auto& label : labels)
-        EXPECT_EQ(label.pszText, LabelText(hPanel, label.nId)) << label.nId;
-
-    // The picture reaches the screen: the flat skin's colour beside the panel.
     Pump(200);
+    ExpectFilledLabelsOnScreen(hPanel, rcBox);
+    // The picture reaches the screen: the flat skin's colour beside the panel.
     EXPECT_TRUE(Near(ScreenPixel(POINT{rcBox.left + 282, rcBox.top + 100}), kSkinFlat_float_box, 8));
+
+    MoveMouse(InClientArea());
+    ASSERT_TRUE(BoxHidden());
+    Pump(200);
+    EXPECT_TRUE(CScreenArea(rcBox) == before) << "something of the box stayed on the screen";
 }
 
 TEST_F(FloatBox, EachShowingSendsOneRequestForTheLoggedInMember)
@@ -309,8 +350,8 @@ TEST_F(FloatBox, WithoutTheLayeredFunctionsTheBoxStillShowsItsPictureAndLabels)
     EXPECT_FALSE(pBox->GetPanel()->IsColourKeyed());
     EXPECT_TRUE(IsWindowVisible(pBox->m_hWnd));
     EXPECT_TRUE(IsWindowVisible(hPanel));
-    EXPECT_EQ("粉丝：12", LabelText(hPanel, IDC_UINFO_FANS));
     RECT rcBox = WindowRect(pBox->m_hWnd);
+    ExpectFilledLabelsOnScreen(hPanel, rcBox);
     EXPECT_TRUE(Near(ScreenPixel(POINT{rcBox.left + 282, rcBox.top + 100}), kSkinFlat_float_box, 8));
     delete pBox;
     Pump(50);

@@ -8,6 +8,7 @@
 #include "task/ihttptask.h"
 #include "tests/support/appdriver.h"
 #include "tests/support/dialogclient.h"
+#include "tests/support/screenarea.h"
 #include "util/paths.h"
 #include "velora/dialoglogin.h"
 #include "velora/dialogregister.h"
@@ -15,6 +16,7 @@
 #include "velora/resource.h"
 
 #include <gtest/gtest.h>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -26,13 +28,18 @@ struct CDialogKind {
     int nControl;
     std::function<INT_PTR(const std::function<void(CDialogDriver&)>&)> run;
     bool bLongTitle; // four characters ("用户登录", "用户注册") or two ("设置")
+    // Centred on the screen by the dialog itself, or by the framework on its owner, the
+    // client's hidden frame here: on the work area.
+    bool bPlacesItself;
 };
 
 const CDialogKind kDialogs[] = {
-    {"login", IDC_BTN_LOGIN, [](auto script) { return DialogClient::Run<CDialogLogin>(IDC_BTN_LOGIN, script); }, true},
+    {"login", IDC_BTN_LOGIN, [](auto script) { return DialogClient::Run<CDialogLogin>(IDC_BTN_LOGIN, script); }, true,
+     true},
     {"register", IDC_BTN_REGISTER,
-     [](auto script) { return DialogClient::Run<CDialogRegister>(IDC_BTN_REGISTER, script); }, true},
-    {"settings", IDC_BTN_BIND, [](auto script) { return DialogClient::Run<CDialogSet>(IDC_BTN_BIND, script); }, false},
+     [](auto script) { return DialogClient::Run<CDialogRegister>(IDC_BTN_REGISTER, script); }, true, true},
+    {"settings", IDC_BTN_BIND, [](auto script) { return DialogClient::Run<CDialogSet>(IDC_BTN_BIND, script); }, false,
+     false},
 };
 
 SIZE WindowSize(HWND hWnd)
@@ -108,7 +115,8 @@ protected:
 
 } // namespace
 
-// Nine slices at their places, the title of each dialog, grey labels on white.
+// Nine slices at their places, the title of each dialog, grey labels on white; the
+// dialog centred where it belongs.
 TEST_F(SkinnedFrame, EachDialogWearsTheSkinWithItsTitle)
 {
     for (const CDialogKind& kind : kDialogs) {
@@ -116,6 +124,13 @@ TEST_F(SkinnedFrame, EachDialogWearsTheSkinWithItsTitle)
             Sleep(300);
             SIZE size = WindowSize(dlg.Get());
             int w = size.cx, h = size.cy;
+            RECT rcAround = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+            if (!kind.bPlacesItself)
+                SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcAround, 0);
+            RECT rcDlg;
+            GetWindowRect(dlg.Get(), &rcDlg);
+            EXPECT_EQ(rcAround.left + (rcAround.right - rcAround.left - w) / 2, rcDlg.left) << kind.pszName;
+            EXPECT_EQ(rcAround.top + (rcAround.bottom - rcAround.top - h) / 2, rcDlg.top) << kind.pszName;
             EXPECT_EQ(kSkinFlat_dlg_login_ltop, dlg.Pixel(1, 1)) << kind.pszName;
             EXPECT_EQ(kSkinFlat_dlg_login_top_banner, dlg.Pixel(w / 2, 2)) << kind.pszName;
             EXPECT_EQ(kSkinFlat_dlg_login_rtop_banner, dlg.Pixel(w - 2, 1)) << kind.pszName;
@@ -282,6 +297,77 @@ TEST_F(SkinnedFrame, MissingImagesPaintNothing)
     });
     MoveFileA(strAway, strSkins);
     EXPECT_TRUE(bAlive);
+}
+
+namespace {
+
+// How many pixels of the edit's text area differ, ink or not, on the screen from
+// strShown drawn in the edit's font with its end at the caret (nCaret, client x). The
+// caret's own columns are left out.
+int DifferencesFromTextAtCaret(HWND hEdit, const std::string& strShown, int nFontHeight, int nCaret)
+{
+    RECT rc;
+    GetClientRect(hEdit, &rc);
+    POINT pt = {0, 0};
+    ClientToScreen(hEdit, &pt);
+    CScreenArea screen(RECT{pt.x, pt.y, pt.x + rc.right, pt.y + rc.bottom});
+
+    HDC hScreen = GetDC(NULL);
+    HDC hDC = CreateCompatibleDC(hScreen);
+    HBITMAP hBitmap = CreateCompatibleBitmap(hScreen, rc.right, rc.bottom);
+    ReleaseDC(NULL, hScreen);
+    HGDIOBJ hOldBitmap = SelectObject(hDC, hBitmap);
+    FillRect(hDC, &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    HFONT hFont = CreateFontA(nFontHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, FF_SWISS, "Arial");
+    HGDIOBJ hOldFont = SelectObject(hDC, hFont);
+    SIZE size = {};
+    GetTextExtentPoint32A(hDC, strShown.c_str(), static_cast<int>(strShown.size()), &size);
+    EXPECT_GT(size.cx, rc.right) << "not longer than the field";
+    TextOutA(hDC, nCaret - size.cx, 2, strShown.c_str(), static_cast<int>(strShown.size()));
+
+    int nInset = GetSystemMetrics(SM_CXEDGE) + 1;
+    int nDifferent = 0;
+    for (int y = 2; y < rc.bottom - 2; ++y)
+        for (int x = nInset + 1; x < rc.right - nInset; ++x)
+            if (std::abs(x - nCaret) > 2)
+                nDifferent += IsInk(screen.At(x, y)) != IsInk(GetPixel(hDC, x, y));
+    SelectObject(hDC, hOldFont);
+    DeleteObject(hFont);
+    SelectObject(hDC, hOldBitmap);
+    DeleteObject(hBitmap);
+    DeleteDC(hDC);
+    return nDifferent;
+}
+
+} // namespace
+
+// Input longer than the field, typed on the keyboard: the screen shows the end of the
+// text, masked or not, running up to the caret.
+TEST_F(SkinnedFrame, LongInputShowsItsEndAtTheCaret)
+{
+    const struct {
+        int nId;
+        std::string strTyped;
+        std::string strShown;
+        int nFontHeight;
+    } rows[] = {
+        {IDC_LOGIN_EDIT_ACCOUNT, "traveller.of.the.long.road@example.com", "traveller.of.the.long.road@example.com",
+         14},
+        {IDC_LOGIN_EDIT_PASSWORD, "a-password-longer-than-its-field", std::string(32, '*'), 17},
+    };
+    DialogClient::Run<CDialogLogin>(IDC_BTN_LOGIN, [&](CDialogDriver& dlg) {
+        for (const auto& row : rows) {
+            dlg.KeyIn(row.nId, row.strTyped);
+            EXPECT_EQ(row.strTyped, dlg.Text(row.nId));
+            Sleep(200);
+            GUITHREADINFO gui = {};
+            gui.cbSize = sizeof(gui);
+            ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(dlg.Get(), NULL), &gui));
+            ASSERT_EQ(dlg.Item(row.nId), gui.hwndCaret);
+            EXPECT_EQ(0, DifferencesFromTextAtCaret(gui.hwndCaret, row.strShown, row.nFontHeight, gui.rcCaret.left))
+                << row.strTyped;
+        }
+    });
 }
 
 namespace {

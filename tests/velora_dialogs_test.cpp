@@ -6,6 +6,7 @@
 #include "tests/support/appdriver.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/dialogdriver.h"
+#include "tests/support/screenarea.h"
 #include "tests/support/standin.h"
 #include "velora/resource.h"
 
@@ -63,6 +64,22 @@ bool WaitForUserArea(HWND hFrame, const std::vector<COLORREF>& pixels, bool bEqu
     return true;
 }
 
+// The skinned dialog's corners where the screen shows them: centred on the frame.
+void ExpectShownCentredOn(HWND hFrame, HWND hDlg)
+{
+    RECT rcFrame, rcDlg;
+    GetWindowRect(hFrame, &rcFrame);
+    GetWindowRect(hDlg, &rcDlg);
+    int cx = rcDlg.right - rcDlg.left, cy = rcDlg.bottom - rcDlg.top;
+    POINT pt = {rcFrame.left + (rcFrame.right - rcFrame.left - cx) / 2,
+                rcFrame.top + (rcFrame.bottom - rcFrame.top - cy) / 2};
+    CDialogDriver dlg(hDlg);
+    dlg.PixelWhenPainted(cx - 2, cy - 2, kSkinFlat_dlg_login_rbottom_banner);
+    CScreenArea screen(RECT{pt.x, pt.y, pt.x + cx, pt.y + cy});
+    EXPECT_EQ(kSkinFlat_dlg_login_ltop, screen.At(1, 1));
+    EXPECT_EQ(kSkinFlat_dlg_login_rbottom_banner, screen.At(cx - 2, cy - 2));
+}
+
 bool WaitForFile(const CAppDriver& app, const std::string& strExpected)
 {
     std::string strBytes;
@@ -76,7 +93,7 @@ bool WaitForFile(const CAppDriver& app, const std::string& strExpected)
 
 // Logged out, the user area opens the login dialog; the login stores the account as
 // typed and the caption shows the member. The settings entry then opens the settings
-// dialog bound to that account; Enter unbinds, the file is emptied and the caption
+// dialog, centred on the frame, bound to that account; Enter unbinds, the file is emptied and the caption
 // asks for a login again. No box appears on the way.
 TEST(VeloraDialogs, LoginFromTheCaptionThenUnbindInTheSettings)
 {
@@ -111,6 +128,7 @@ TEST(VeloraDialogs, LoginFromTheCaptionThenUnbindInTheSettings)
     HWND hSettings = CDialogDriver::WaitForDialog(app.ProcessId(), IDC_BTN_BIND);
     ASSERT_NE(nullptr, hSettings) << "the settings entry opened no settings dialog";
     CDialogDriver settings(hSettings);
+    ExpectShownCentredOn(hFrame, hSettings);
     EXPECT_EQ(" traveller ", settings.Text(IDC_REG_EDIT_ACCOUNT));
     settings.Key(IDC_CHECK_AUTOSTART, VK_RETURN);
     EXPECT_TRUE(WaitForFile(app, std::string(2, '\0')));

@@ -109,16 +109,13 @@ void CUInfoPanelDialog::RequestUserInfo()
     pApp->ExecuteTask(pTask);
 }
 
-// Label texts: the painted text and the window text alike.
+// Only the text the label paints: a new window text would have the system's static
+// paint itself at once, on the dialog face colour, over the keyed-out panel.
 void CUInfoPanelDialog::SetLabel(int nIndex, const CString& strText)
 {
     CCustomStatic* labels[] = {&m_lblNickname,  &m_lblCity,       &m_lblFollowing,  &m_lblFans,
                                &m_lblRoadBooks, &m_lblMicroBooks, &m_lblTravelNotes};
-    CCustomStatic* pLabel = labels[nIndex];
-    if (!pLabel->m_hWnd)
-        return;
-    pLabel->m_strText = strText;
-    pLabel->SetWindowText(strText);
+    labels[nIndex]->m_strText = strText;
 }
 
 namespace {

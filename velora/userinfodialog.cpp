@@ -47,6 +47,27 @@ CUserInfoDialog::~CUserInfoDialog()
         DeleteObject(m_hBitmap);
 }
 
+LRESULT CUserInfoDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT lResult = CDialog::WindowProc(message, wParam, lParam);
+    if (message == WM_WINDOWPOSCHANGED)
+        KeepPanelAbove();
+    return lResult;
+}
+
+// The panel is owned by the box, yet placing the box in the z-order (the frame puts it
+// just after itself) leaves the panel where it was: below the box, whose picture then
+// covers every label. So each placing of the box puts the panel directly above it.
+void CUserInfoDialog::KeepPanelAbove()
+{
+    if (!m_pPanel || !m_pPanel->m_hWnd)
+        return;
+    HWND hAbove = ::GetWindow(m_hWnd, GW_HWNDPREV);
+    if (hAbove == m_pPanel->m_hWnd)
+        return;
+    m_pPanel->SetWindowPos(hAbove ? hAbove : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 int CUserInfoDialog::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 {
     if (CDialog::OnCreate(lpCreateStruct) == -1)

@@ -24,6 +24,8 @@ public:
     explicit CUserInfoDialog(CWnd* pParentWnd = NULL);
     ~CUserInfoDialog() override;
 
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
     CUInfoPanelDialog* GetPanel() const { return m_pPanel; }
     // Whether the picture went to the system with its alpha channel.
     BOOL IsAlphaComposed() const { return m_bAlphaComposed; }
@@ -37,6 +39,7 @@ protected:
 
 private:
     void DrawSkin();
+    void KeepPanelAbove();
 
     BLENDFUNCTION m_blend = {};
     HDC m_hMemDC = NULL;

@@ -51,6 +51,35 @@ void CDialogDriver::Type(int nID, const std::string& strText) const
     SendMessageA(Item(nID), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(strText.c_str()));
 }
 
+void CDialogDriver::KeyIn(int nID, const std::string& strText) const
+{
+    RECT rc;
+    GetWindowRect(Item(nID), &rc);
+    SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    Sync();
+    for (char ch : strText) {
+        INPUT keys[2] = {};
+        for (INPUT& key : keys) {
+            key.type = INPUT_KEYBOARD;
+            key.ki.wScan = static_cast<WORD>(static_cast<unsigned char>(ch));
+            key.ki.dwFlags = KEYEVENTF_UNICODE;
+        }
+        keys[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+        SendInput(2, keys, sizeof(INPUT));
+    }
+    // The keys reach the control a while later.
+    DWORD dwStart = GetTickCount();
+    std::string strNow;
+    do {
+        Sync();
+        strNow = Text(nID);
+    } while ((strNow.size() < strText.size() ||
+              strNow.compare(strNow.size() - strText.size(), std::string::npos, strText) != 0) &&
+             GetTickCount() - dwStart < 5000);
+}
+
 std::string CDialogDriver::Text(int nID) const
 {
     char szText[1024] = "";

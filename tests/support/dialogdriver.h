@@ -19,6 +19,9 @@ public:
     HWND Get() const { return m_hDlg; }
     HWND Item(int nID) const { return GetDlgItem(m_hDlg, nID); }
     void Type(int nID, const std::string& strText) const;
+    // Real input: a click with the mouse into control nID, then strText (ASCII) typed on
+    // the keyboard.
+    void KeyIn(int nID, const std::string& strText) const;
     std::string Text(int nID) const;
     // The left button pressed (and released) over the middle of control nID.
     void Press(int nID) const;
