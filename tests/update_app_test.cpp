@@ -385,7 +385,10 @@ TEST_F(UpdateApp, FinishIsOfferedOnceTheWholeInstallerArrived)
     // Proposed: the address's file name; typed without extension, saved as ".exe".
     NextAndSave(app, hSheet, "installer");
     EXPECT_EQ("setup.exe", m_strProposed);
-    EXPECT_EQ(kDoneBox, AnswerMessageBox(app.ProcessId(), IDOK));
+    // The completion box belongs to the wizard, which cannot be used meanwhile.
+    HWND hOwner = NULL;
+    EXPECT_EQ(kDoneBox, AnswerMessageBox(app.ProcessId(), IDOK, kTimeoutMs, &hOwner));
+    EXPECT_EQ(hSheet, hOwner);
     EXPECT_TRUE(IsOn(hSheet, kFinishButton));
     EXPECT_TRUE(IsOn(hSheet, kBackButton));
     EXPECT_EQ(100, SendMessageA(GetDlgItem(CurrentPage(hSheet), 1006), PBM_GETPOS, 0, 0));
