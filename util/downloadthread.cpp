@@ -19,7 +19,7 @@ const int kReceiveTimeoutMs = 10000;
 
 // Sends the request and reads the response header. The receive time-out is set before
 // the header is read, so a server that accepts and never answers cannot hold the worker.
-// FALSE when a socket call failed: the download client has shown its box then.
+// false when a socket call failed: the download client has shown its box then.
 bool OpenTransfer(CHttpSocket& http, std::string& strServer)
 {
     return http.Socket() && http.SetTimeout(kReceiveTimeoutMs, 0) && http.Connect(&strServer[0], 80) &&
