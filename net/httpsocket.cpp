@@ -71,8 +71,9 @@ int CHttpSocket::Connect(char* host, int port)
 {
     if (!host)
         return 0;
-    if (m_bConnected)
-        CloseSocket();
+    // A connected socket cannot connect again: it is closed and a new one takes its place.
+    if (m_bConnected && (!CloseSocket() || !Socket()))
+        return 0;
     m_nPort = port;
     m_pHost = StartSockets() ? gethostbyname(host) : NULL;
     if (!m_pHost || m_pHost->h_length != 4 || !m_pHost->h_addr_list || !m_pHost->h_addr_list[0]) {

@@ -2,7 +2,25 @@
 
 #include "framework/parseurl.h"
 #include "framework/trace.h"
+#include <algorithm>
 #include <cstring>
+#include <string>
+
+namespace {
+
+// No service reply comes near this; a larger one is refused before it is held.
+const size_t kMaxReply = 8 * 1024 * 1024;
+
+// Appends without letting the text's capacity pass kMaxReply, as doubling would.
+void AppendWithinLimit(std::string& text, const char* psz)
+{
+    size_t nAdd = strlen(psz);
+    if (text.size() + nAdd > text.capacity())
+        text.reserve(std::min(kMaxReply, std::max(text.size() + nAdd, text.capacity() * 2)));
+    text.append(psz, nAdd);
+}
+
+} // namespace
 
 CHttpPostEngine::CHttpPostEngine(CString strUrl, CString strBody)
     : m_strUrl(std::move(strUrl)), m_strBody(std::move(strBody))
@@ -65,18 +83,26 @@ CString CHttpPostEngine::Post()
 }
 
 // Reads the body in blocks of at most 2048 bytes, each appended as a zero-terminated
-// text. False when a read fails mid-body: a cut reply must not pass as a whole one.
+// text. False when a read fails mid-body (a cut reply must not pass as a whole one) or
+// when the reply passes kMaxReply bytes.
 bool CHttpPostEngine::ReadBody(CString& strResponse)
 {
     char buffer[2049];
     memset(buffer, 0, sizeof(buffer));
+    std::string text;
+    size_t nReceived = 0;
     for (;;) {
         int nRead = m_pFile->Read(buffer, 2048);
         if (nRead < 0)
             return false;
         if (nRead == 0)
-            return true;
-        strResponse += buffer;
+            break;
+        nReceived += static_cast<size_t>(nRead);
+        if (nReceived > kMaxReply)
+            return false;
+        AppendWithinLimit(text, buffer);
         memset(buffer, 0, sizeof(buffer));
     }
+    strResponse = CString(text);
+    return true;
 }

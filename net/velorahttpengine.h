@@ -17,7 +17,7 @@ public:
     CHttpPostEngine(const CHttpPostEngine&) = delete;
     CHttpPostEngine& operator=(const CHttpPostEngine&) = delete;
 
-    // The reply body of a 2xx reply; "" on any failure.
+    // The reply body of a 2xx reply of at most 8 MB; "" on any failure.
     CString Post();
     // Closes the request, then the connection, then the session.
     void Close();

@@ -1,5 +1,6 @@
 #include "task/ihttptask.h"
 
+#include "framework/thread.h"
 #include "msg/icodeable.h"
 #include "net/velorahttpengine.h"
 #include "util/codepage.h"
@@ -20,17 +21,15 @@ IHttpTask::IHttpTask(CString strPath, int nId) : ITask(nId), m_strUrl(CString(Ge
 IHttpTask::~IHttpTask()
 {
     delete m_pMessage;
-    if (m_hThread)
-        CloseHandle(m_hThread);
 }
 
-// The handle stays open for the task's lifetime: the registry's shutdown terminates
-// a filed task's thread through it.
+// A framework worker thread: an exception on it (std::bad_alloc) ends the thread, never
+// the program.
 int IHttpTask::Start()
 {
     m_strBody = BuildParams();
-    m_hThread = CreateThread(NULL, 0, HttpTaskThreadProc, this, 0, NULL);
-    return m_hThread != NULL;
+    m_dwThreadId = AfxBeginThread(HttpTaskThreadProc, this);
+    return m_dwThreadId != 0;
 }
 
 void IHttpTask::AddParam(CString strKey, CString strValue)
@@ -71,7 +70,7 @@ void IHttpTask::OnTaskFinished(int, std::string)
 {
 }
 
-DWORD WINAPI HttpTaskThreadProc(LPVOID pParam)
+UINT HttpTaskThreadProc(LPVOID pParam)
 {
     IHttpTask* pTask = static_cast<IHttpTask*>(pParam);
     CString strReply;

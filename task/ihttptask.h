@@ -35,8 +35,8 @@ public:
     CString GetUrl() const { return m_strUrl; }
     CString GetParams() const { return m_strBody; }
     ITaskCallback* GetCallback() const { return m_pCallback; }
-    // The worker thread; open while the task lives.
-    HANDLE GetThread() const { return m_hThread; }
+    // The worker thread's id; 0 before Start.
+    DWORD GetWorkerThreadId() const { return m_dwThreadId; }
 
 protected:
     std::map<CString, CString> m_params;
@@ -44,11 +44,12 @@ protected:
     CString m_strBody;
     CString m_strUrl;
     ICodeable* m_pMessage = nullptr;
-    HANDLE m_hThread = NULL;
+    DWORD m_dwThreadId = 0;
     HWND m_hNotifyWnd = NULL;
 };
 
-DWORD WINAPI HttpTaskThreadProc(LPVOID pTask);
+// The task's framework worker-thread procedure; pTask the task.
+UINT HttpTaskThreadProc(LPVOID pTask);
 
 // The service root the tasks' paths are appended to.
 const char* GetServiceRoot();

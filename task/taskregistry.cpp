@@ -5,9 +5,6 @@
 
 namespace {
 const char kBanner[] = "\n>>>>>>>>>>>>>>>>>>>>>>>\n";
-const DWORD kTerminatedExitCode = 4;
-// TerminateThread returns before the thread is gone.
-const DWORD kTerminateWaitMs = 2000;
 
 TaskRegistry g_taskRegistry;
 } // namespace
@@ -74,16 +71,12 @@ void TaskRegistry::RemoveTask(long nKey)
     delete pTask;
 }
 
+// Workers still running are left to the end of the process: one stopped midway may hold
+// a lock (the heap's, WinINet's) that whatever comes after would wait for. Only the map
+// goes; the tasks stay, since their workers still use them.
 void TaskRegistry::Shutdown()
 {
     CLock lock(m_hMutex);
-    if (!m_pTasks)
-        return;
-    for (const auto& entry : *m_pTasks) {
-        HANDLE hThread = entry.second->GetThread();
-        if (hThread && TerminateThread(hThread, kTerminatedExitCode))
-            WaitForSingleObject(hThread, kTerminateWaitMs);
-    }
     delete m_pTasks;
     m_pTasks = nullptr;
 }

@@ -3,8 +3,8 @@
 
 // Owns every running task from ExecuteTask until RemoveTask deletes it. Tasks are
 // started on the user-interface thread and removed by their own worker threads; a
-// mutex guards the key-to-task map between them. At exit, Shutdown stops the threads
-// of tasks still running and closes the registry for good.
+// mutex guards the key-to-task map between them. At exit, Shutdown closes the registry
+// for good and leaves the workers of tasks still running to the end of the process.
 
 #include <windows.h>
 #include <map>
@@ -24,9 +24,8 @@ public:
     void ExecuteTask(IHttpTask* pTask);
     // Removes and deletes the task filed under the key; an unknown key does nothing.
     void RemoveTask(long nKey);
-    // Terminates the threads of the tasks still filed (exit code 4) and closes the
-    // registry: later calls do nothing. The tasks themselves are not deleted, as
-    // their threads may have died holding them.
+    // Closes the registry: later calls do nothing. Tasks still filed are neither
+    // stopped nor deleted: their workers run on, and their RemoveTask frees nothing.
     void Shutdown();
 
     size_t GetCount();

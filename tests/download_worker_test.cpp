@@ -1,6 +1,7 @@
 #include "framework/messagebox.h"
 #include "msg/messages.h"
 #include "tests/support/boxanswerer.h"
+#include "tests/support/replyheadcases.h"
 #include "tests/support/standin.h"
 #include "util/downloadthread.h"
 
@@ -169,25 +170,32 @@ TEST_F(DownloadWorker, BodyLongerThanContentLengthEndsAtTheBlockThatReachesIt)
     EXPECT_EQ(body.substr(0, 2048), ReadFile(FilePath("long")));
 }
 
-TEST_F(DownloadWorker, StatusIsNotConsulted)
+// Only a whole header with a 2xx status and a size makes the body the file; otherwise a
+// box says why, nothing of the body is written and the end is reported incomplete.
+TEST_F(DownloadWorker, ReplyHeadDecidesWhetherTheBodyIsTheFile)
 {
-    ASSERT_TRUE(StandIn::QueueReply("/dl/gone", 404, "missing page"));
-    Fetch(Url("/dl/gone"), FilePath("gone"));
-    EXPECT_EQ("missing page", ReadFile(FilePath("gone")));
-    EXPECT_EQ((std::vector<WPARAM>{0}), m_receiver.done);
-}
-
-TEST_F(DownloadWorker, NoOrZeroSizeGivesEmptyFileAndIncompleteDone)
-{
-    ASSERT_TRUE(QueueRaw("/dl/nosize", "HTTP/1.1 200 OK\r\nX-Size: 4\r\n\r\nbody"));
-    Fetch(Url("/dl/nosize"), FilePath("nosize"));
-    ASSERT_TRUE(QueueRaw("/dl/zero", "HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n"));
-    ASSERT_NE(0u, StartDownload(CString(Url("/dl/zero")), CString(FilePath("zero")), m_receiver.Handle()));
-    ASSERT_TRUE(m_receiver.WaitForDone(2, 20000));
-    EXPECT_EQ("", ReadFile(FilePath("nosize")));
-    EXPECT_EQ("", ReadFile(FilePath("zero")));
-    EXPECT_TRUE(m_receiver.progress.empty());
-    EXPECT_EQ((std::vector<WPARAM>{1, 1}), m_receiver.done);
+    for (const CReplyHeadCase& c : ReplyHeadCases()) {
+        SCOPED_TRACE(c.pszName);
+        m_receiver.done.clear();
+        m_receiver.progress.clear();
+        size_t nBoxes = m_answerer.Boxes().size();
+        ASSERT_TRUE(QueueRaw("/dl/head", c.response));
+        Fetch(Url("/dl/head"), FilePath("head"));
+        EXPECT_EQ((std::vector<WPARAM>{c.veloraBox.empty() ? 0u : 1u}), m_receiver.done);
+        EXPECT_EQ(c.file, ReadFile(FilePath("head")));
+        std::vector<std::string> boxes = m_answerer.Boxes();
+        boxes.erase(boxes.begin(), boxes.begin() + nBoxes);
+        std::vector<std::string> expected;
+        if (!c.veloraBox.empty())
+            expected.push_back("download_worker_test|" + c.veloraBox);
+        EXPECT_EQ(expected, boxes);
+        if (c.nTotal == 0) {
+            EXPECT_TRUE(m_receiver.progress.empty());
+        } else {
+            ASSERT_FALSE(m_receiver.progress.empty());
+            EXPECT_EQ(std::to_string(c.nLastPercent) + "%", m_receiver.progress.back());
+        }
+    }
 }
 
 TEST_F(DownloadWorker, ServerClosingEarlyKeepsThePartAndSaysSo)

@@ -263,6 +263,24 @@ TEST_F(HttpSocket, RefusedCallsShowNoBox)
     EXPECT_TRUE(answerer.Boxes().empty());
 }
 
+// Connecting again leaves the old connection for a new socket, on which the next request goes.
+TEST_F(HttpSocket, ConnectWhileConnectedOpensANewSocket)
+{
+    CBoxAnswerer answerer;
+    ASSERT_TRUE(QueueRaw("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok"));
+    CHttpSocket http;
+    ASSERT_TRUE(Open(http));
+    EXPECT_EQ(200, http.GetServerState());
+    char szHost[] = "127.0.0.1";
+    EXPECT_EQ(1, http.Connect(szHost, StandIn::Port()));
+    EXPECT_EQ(1, http.SendRequest(NULL, 0));
+    for (int i = 0; i < 50 && StandIn::Requests(kPath).size() < 2; ++i)
+        Sleep(50);
+    EXPECT_EQ(2u, StandIn::Requests(kPath).size());
+    Sleep(200);
+    EXPECT_TRUE(answerer.Boxes().empty());
+}
+
 TEST_F(HttpSocket, FailedConnectShowsItsBox)
 {
     CBoxAnswerer answerer;

@@ -2,9 +2,15 @@
 #include "tests/support/standin.h"
 
 #include <gtest/gtest.h>
+#include <atomic>
+#include <cstdlib>
+#include <new>
 #include <string>
 
 namespace {
+
+// The largest single allocation of this program since the test last reset it.
+std::atomic<size_t> g_nLargestAllocation{0};
 
 const char kPath[] = "/client/login/";
 
@@ -28,6 +34,43 @@ protected:
 };
 
 } // namespace
+
+void* operator new(std::size_t nSize)
+{
+    size_t nLargest = g_nLargestAllocation.load();
+    while (nSize > nLargest && !g_nLargestAllocation.compare_exchange_weak(nLargest, nSize)) {
+    }
+    if (void* p = std::malloc(nSize ? nSize : 1))
+        return p;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
+
+// Replies up to 8 MB are read whole; a larger one fails, and is never held beyond the limit.
+TEST_F(PostEngine, RepliesOver8MBFailWithoutBeingHeld)
+{
+    const size_t kLimit = 8 * 1024 * 1024;
+    const struct {
+        size_t nSize;
+        bool bRead;
+    } cases[] = {{kLimit, true}, {kLimit + 1, false}, {3 * kLimit, false}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(StandIn::QueueReply(kPath, 200, std::string(c.nSize, 'r')));
+        g_nLargestAllocation = 0;
+        CString reply = Post("");
+        EXPECT_LE(g_nLargestAllocation.load(), kLimit + 1) << c.nSize;
+        EXPECT_EQ(c.bRead ? static_cast<int>(c.nSize) : 0, reply.GetLength()) << c.nSize;
+    }
+}
 
 TEST_F(PostEngine, StatusOutside2xxGivesEmptyReply)
 {

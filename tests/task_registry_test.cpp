@@ -4,6 +4,7 @@
 #include "tests/support/standin.h"
 
 #include <gtest/gtest.h>
+#include <new>
 #include <set>
 
 namespace {
@@ -37,6 +38,13 @@ class CUnstartableTask : public CProbeTask {
 public:
     using CProbeTask::CProbeTask;
     int Start() override { return FALSE; }
+};
+
+// A task whose callback runs out of memory.
+class COutOfMemoryTask : public CProbeTask {
+public:
+    using CProbeTask::CProbeTask;
+    void OnTaskFinished(int, std::string) override { throw std::bad_alloc(); }
 };
 
 } // namespace
@@ -155,6 +163,27 @@ TEST_F(Registry, RemovingAnUnknownKeyDoesNothing)
     m_registry.RemoveTask(pTask->GetKey() + 100000);
     EXPECT_EQ(1u, m_registry.GetCount());
     ASSERT_TRUE(m_sink.WaitFor(1, 10000));
+}
+
+// The worker's barrier ends the thread (exit code 1): the task has failed, never
+// reported nor removed itself, and the program goes on.
+TEST_F(Registry, OutOfMemoryOnAWorkerFailsItsTaskNotTheProgram)
+{
+    CScriptedReply slow;
+    slow.body = "{}";
+    slow.delayMs = 300;
+    ASSERT_TRUE(StandIn::QueueReply(kPath, slow));
+    CProbeTask* pTask = new COutOfMemoryTask(kPath, 3, &m_registry, &m_sink);
+    m_registry.ExecuteTask(pTask);
+    HANDLE hThread = OpenThread(SYNCHRONIZE | THREAD_QUERY_INFORMATION, FALSE, pTask->GetWorkerThreadId());
+    ASSERT_NE(nullptr, hThread);
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(hThread, 10000));
+    DWORD dwExitCode = 0;
+    EXPECT_TRUE(GetExitCodeThread(hThread, &dwExitCode));
+    EXPECT_EQ(1u, dwExitCode);
+    CloseHandle(hThread);
+    EXPECT_EQ(1u, m_registry.GetCount());
+    m_registry.RemoveTask(pTask->GetKey());
 }
 
 TEST(RegistryGlobal, ApplicationRegistryExists)

@@ -303,7 +303,7 @@ TEST_F(UpdateApp, RepliesWithoutAnOfferEndQuietly)
 {
     const struct {
         int nStatus;
-        const char* pszBody;
+        std::string body;
     } cases[] = {
         {200, "{\"appid\":1,\"errorcode\":1,\"error\":\"x\",\"data\":{\"updatetype\":\"1\"}}"},
         {200, "{\"appid\":1,\"errorcode\":0,\"error\":\"\",\"data\":{\"updatetype\":\"0\"}}"},
@@ -312,17 +312,19 @@ TEST_F(UpdateApp, RepliesWithoutAnOfferEndQuietly)
         {200, "{\"appid\":1,\"errorcode\":0,\"error\":\"\",\"data\":\"updatetype\"}"},
         {200, "not a reply"},
         {500, "{\"appid\":1,\"errorcode\":0,\"error\":\"\",\"data\":{\"updatetype\":\"1\"}}"},
+        // An offer, but beyond the 8 MB a reply may have.
+        {200, Offer(std::string(9 * 1024 * 1024, 'x'), "http://h/s.exe")},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(StandIn::Reset());
-        ASSERT_TRUE(StandIn::QueueReply(kVersionPath, c.nStatus, c.pszBody));
+        ASSERT_TRUE(StandIn::QueueReply(kVersionPath, c.nStatus, c.body));
         CAppDriver app(WinePath(UPDATE_EXE));
         Install(app, FAKE_CLIENT_EXE);
         ASSERT_TRUE(app.Start());
         bool bSawWindow = true;
-        EXPECT_TRUE(RunToEnd(app, bSawWindow)) << c.pszBody;
-        EXPECT_FALSE(bSawWindow) << c.pszBody;
-        EXPECT_EQ(1u, StandIn::Requests(kVersionPath).size()) << c.pszBody;
+        EXPECT_TRUE(RunToEnd(app, bSawWindow)) << c.body.substr(0, 80);
+        EXPECT_FALSE(bSawWindow) << c.body.substr(0, 80);
+        EXPECT_EQ(1u, StandIn::Requests(kVersionPath).size()) << c.body.substr(0, 80);
     }
 }
 
@@ -383,7 +385,10 @@ TEST_F(UpdateApp, FinishIsOfferedOnceTheWholeInstallerArrived)
     // Proposed: the address's file name; typed without extension, saved as ".exe".
     NextAndSave(app, hSheet, "installer");
     EXPECT_EQ("setup.exe", m_strProposed);
-    EXPECT_EQ(kDoneBox, AnswerMessageBox(app.ProcessId(), IDOK));
+    // The completion box belongs to the wizard, which cannot be used meanwhile.
+    HWND hOwner = NULL;
+    EXPECT_EQ(kDoneBox, AnswerMessageBox(app.ProcessId(), IDOK, kTimeoutMs, &hOwner));
+    EXPECT_EQ(hSheet, hOwner);
     EXPECT_TRUE(IsOn(hSheet, kFinishButton));
     EXPECT_TRUE(IsOn(hSheet, kBackButton));
     EXPECT_EQ(100, SendMessageA(GetDlgItem(CurrentPage(hSheet), 1006), PBM_GETPOS, 0, 0));

@@ -212,7 +212,11 @@ TEST_F(VeloraStartup, ClosingWithRequestsInFlightEndsCleanly)
     HWND hFrame = StartAndWaitForFrame(app);
     ASSERT_NE(nullptr, hFrame);
     ASSERT_EQ(1u, WaitForRequests(kListPath, 1).size());
-    Close(app, hFrame);
+    // The workers still wait for their replies: the process ends without them, at once.
+    PostMessage(hFrame, WM_CLOSE, 0, 0);
+    DWORD dwExitCode = 99;
+    EXPECT_TRUE(app.WaitForExit(2000, dwExitCode));
+    EXPECT_EQ(0u, dwExitCode);
 }
 
 TEST_F(VeloraStartup, UpdateTypeTwoStartsTheUpdaterAndEndsTheClient)

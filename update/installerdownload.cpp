@@ -48,10 +48,10 @@ BOOL OpenTransfer(CHttpSocket& http, std::string& strServer)
 
 // Receives the body into the file block by block, one progress record per block; the
 // number of bytes received. Stops without a word when the page has gone.
-int ReceiveBody(CHttpSocket& http, CFile& file, int nTotal, HWND hWndPage)
+long long ReceiveBody(CHttpSocket& http, CFile& file, long long nTotal, HWND hWndPage)
 {
     char block[kBlockSize];
-    int nReceived = 0;
+    long long nReceived = 0;
     while (nReceived < nTotal) {
         long nGot = http.Receive(block, kBlockSize);
         if (nGot == 0) {
@@ -66,8 +66,8 @@ int ReceiveBody(CHttpSocket& http, CFile& file, int nTotal, HWND hWndPage)
             AfxMessageBox("写入文件失败.");
             break;
         }
-        nReceived += static_cast<int>(nGot);
-        int nPercent = static_cast<int>(static_cast<long long>(nReceived) * 100 / nTotal);
+        nReceived += nGot;
+        int nPercent = static_cast<int>(nReceived * 100 / nTotal);
         TRACE("%d%%\n", nPercent);
         auto* pProgress = new CInstallerProgress{nTotal, nReceived, nPercent};
         if (!SendToPage(hWndPage, WM_INSTALLER_PROGRESS, 0, reinterpret_cast<LPARAM>(pProgress))) {
@@ -103,13 +103,16 @@ void Download(const CInstallerJob& job)
         AfxMessageBox(CString("无法创建文件: ") + strPath);
         return;
     }
-    int nTotal = 0, nReceived = 0;
+    long long nTotal = 0, nReceived = 0;
     if (OpenTransfer(http, server)) {
-        nTotal = static_cast<int>(ReadContentLength(http));
-        if (nTotal > 0)
+        // A failed status, a cut header or no size: the body is not the installer.
+        CReplyHead head = ReadReplyHead(http);
+        if (head.eResult == CReplyHead::USABLE) {
+            nTotal = head.nLength;
             nReceived = ReceiveBody(http, file, nTotal, job.hWndPage);
-        else
-            AfxMessageBox("安装程序下载失败：服务器没有给出安装程序的大小.");
+        } else {
+            AfxMessageBox(CString("安装程序下载失败：") + DescribeReplyHead(head, "安装程序"));
+        }
     }
     http.CloseSocket();
     file.Close();

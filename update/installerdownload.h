@@ -13,9 +13,9 @@
 // lParam of WM_INSTALLER_PROGRESS: made by the worker for each block, freed by the page
 // when it takes it (its handler returns TRUE); the worker frees one the page never took.
 struct CInstallerProgress {
-    int nTotal;    // the reply's "Content-Length"
-    int nReceived; // bytes received so far
-    int nPercent;  // nReceived * 100 / nTotal
+    long long nTotal;    // the reply's "Content-Length"
+    long long nReceived; // bytes received so far
+    int nPercent;        // nReceived * 100 / nTotal
 };
 
 // What one worker needs, in its own copies.
@@ -31,7 +31,8 @@ CString ProposedInstallerName(const CString& strUrl);
 
 // Worker-thread procedure; pParam a heap CInstallerJob, freed here. WM_INSTALLER_DOWNLOADED
 // ends every download that started (wParam 0: the whole length arrived; 1: it did not, and
-// a box has said why). A cancelled save dialog, an unusable address and a file that
+// a box has said why; a failed status, a cut header or no size writes nothing of the
+// body). A cancelled save dialog, an unusable address and a file that
 // cannot be created end the worker without it.
 UINT DownloadInstallerThreadProc(LPVOID pParam);
 

@@ -1,6 +1,5 @@
 #include "update/secondsteppage.h"
 
-#include "framework/messagebox.h"
 #include "msg/messages.h"
 #include "update/installerdownload.h"
 #include "update/resource.h"
@@ -59,6 +58,7 @@ LRESULT CSecondStepPage::OnInstallerDownloaded(WPARAM wParam, LPARAM)
     if (wParam != 0)
         return 0;
     GetSheet()->SetWizardButtons(PSWIZB_BACK | PSWIZB_FINISH);
-    AfxMessageBox("安装程序下载完成，点击完成开始安装！");
+    // Owned by the wizard, which stays disabled until the box is answered.
+    GetSheet()->MessageBox("安装程序下载完成，点击完成开始安装！");
     return 0;
 }

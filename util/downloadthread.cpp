@@ -19,27 +19,18 @@ const int kReceiveTimeoutMs = 10000;
 
 // Sends the request and reads the response header. The receive time-out is set before
 // the header is read, so a server that accepts and never answers cannot hold the worker.
-void OpenTransfer(CHttpSocket& http, std::string& strServer)
+// false when a socket call failed: the download client has shown its box then.
+bool OpenTransfer(CHttpSocket& http, std::string& strServer)
 {
-    if (!http.Socket())
-        return;
-    http.SetTimeout(kReceiveTimeoutMs, 0);
-    http.Connect(&strServer[0], 80);
-    http.SendRequest(NULL, 0);
-}
-
-long ExpectedSize(CHttpSocket& http)
-{
-    long nSize = ReadContentLength(http);
-    TRACE("==>File Size:%ld\n", nSize);
-    return nSize;
+    return http.Socket() && http.SetTimeout(kReceiveTimeoutMs, 0) && http.Connect(&strServer[0], 80) &&
+           http.SendRequest(NULL, 0);
 }
 
 // Receives the body into the file; the number of bytes received.
-long ReceiveBody(CHttpSocket& http, CFile& file, long nExpected, HWND hWnd)
+long long ReceiveBody(CHttpSocket& http, CFile& file, long long nExpected, HWND hWnd)
 {
     char block[kBlockSize];
-    long nReceived = 0;
+    long long nReceived = 0;
     CString strProgress;
     while (nReceived < nExpected) {
         long nGot = http.Receive(block, kBlockSize);
@@ -56,7 +47,7 @@ long ReceiveBody(CHttpSocket& http, CFile& file, long nExpected, HWND hWnd)
             break;
         }
         nReceived += nGot;
-        long long nPercent = static_cast<long long>(nReceived) * 100 / nExpected;
+        long long nPercent = nReceived * 100 / nExpected;
         strProgress.Format("%lld%%", nPercent);
         SendMessage(hWnd, WM_DOWNLOAD_PROGRESS, 0, reinterpret_cast<LPARAM>(strProgress.GetString()));
     }
@@ -82,14 +73,19 @@ bool Download(const CDownloadJob& job)
     }
     CFile file;
     file.Open(job.strFilePath, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite);
-    long nExpected = 0, nReceived = 0;
+    long long nExpected = 0, nReceived = 0;
     if (!file.IsOpen()) {
         CString strText = CString("无法创建文件: ") + job.strFilePath;
         AfxMessageBox(strText);
-    } else {
-        OpenTransfer(http, server);
-        nExpected = ExpectedSize(http);
-        nReceived = ReceiveBody(http, file, nExpected, job.hWnd);
+    } else if (OpenTransfer(http, server)) {
+        // A failed status, a cut header or no size: the body is not the file.
+        CReplyHead head = ReadReplyHead(http);
+        if (head.eResult == CReplyHead::USABLE) {
+            nExpected = head.nLength;
+            nReceived = ReceiveBody(http, file, nExpected, job.hWnd);
+        } else {
+            AfxMessageBox(CString("下载失败：") + DescribeReplyHead(head, "文件"));
+        }
     }
     http.CloseSocket();
     file.Close();

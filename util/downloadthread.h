@@ -14,7 +14,9 @@ struct CDownloadJob {
 
 // Worker-thread procedure: fetches pParam's URL (a heap CDownloadJob, freed here) from
 // port 80 into its file, reporting progress and the end to its window by SendMessage.
-// WM_DOWNLOAD_DONE carries wParam 0 when a known, non-zero size arrived whole, else 1.
+// WM_DOWNLOAD_DONE carries wParam 0 when a known, non-zero size arrived whole, else 1
+// (a box has said why). A reply with a failed status, a cut header or no size writes
+// nothing of its body.
 // An unparsable URL shows a box and sends nothing.
 UINT DownloadThreadProc(LPVOID pParam);
 

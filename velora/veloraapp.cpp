@@ -65,9 +65,8 @@ BOOL CVeloraApp::InitInstance()
     return TRUE;
 }
 
-// Workers still running are stopped: first no more hops to the UI thread (a waiting
-// worker then frees what it would have handed over), then the registry terminates
-// their threads.
+// No more hops to the UI thread (a waiting worker then frees what it would have handed
+// over), and the registry closes; workers still running end with the process.
 int CVeloraApp::ExitInstance()
 {
     CUiCall::DestroyWindowForThread();

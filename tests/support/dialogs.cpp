@@ -75,9 +75,11 @@ bool IsMessageBox(HWND hWnd)
     return IsDialogClass(hWnd) && GetDlgItem(hWnd, 0xFFFF) != NULL && FileNameField(hWnd) == NULL;
 }
 
-std::string AnswerMessageBox(DWORD dwProcessId, int nButton, DWORD dwTimeoutMs)
+std::string AnswerMessageBox(DWORD dwProcessId, int nButton, DWORD dwTimeoutMs, HWND* phOwner)
 {
     HWND hBox = WaitForWindow(dwProcessId, IsMessageBox, dwTimeoutMs);
+    if (phOwner)
+        *phOwner = hBox ? GetWindow(hBox, GW_OWNER) : NULL;
     if (!hBox)
         return "";
     char szCaption[128] = "", szText[512] = "";

@@ -12,8 +12,8 @@
 bool IsMessageBox(HWND hWnd);
 
 // Waits for a visible message box of the process, presses nButton (IDOK, IDCANCEL) and
-// returns "caption|text"; "" when none came in time.
-std::string AnswerMessageBox(DWORD dwProcessId, int nButton, DWORD dwTimeoutMs = 20000);
+// returns "caption|text"; "" when none came in time. phOwner: receives the box's owner.
+std::string AnswerMessageBox(DWORD dwProcessId, int nButton, DWORD dwTimeoutMs = 20000, HWND* phOwner = nullptr);
 
 // A visible save or open dialog of the process; NULL on time-out.
 HWND WaitForFileDialog(DWORD dwProcessId, DWORD dwTimeoutMs = 20000);
