@@ -94,13 +94,13 @@ CString DescribeReplyHead(const CReplyHead& head, const char* pszWhat)
     CString strText;
     switch (head.eResult) {
     case CReplyHead::INCOMPLETE:
-        strText = "服务器的回复头不完整.";
+        strText = "服务器的回复头不完整。";
         break;
     case CReplyHead::BAD_STATUS:
-        strText.Format("服务器回复状态 %d.", head.nStatus);
+        strText.Format("服务器回复状态 %d。", head.nStatus);
         break;
     case CReplyHead::NO_SIZE:
-        strText.Format("服务器没有给出%s的大小.", pszWhat);
+        strText.Format("服务器没有给出%s的大小。", pszWhat);
         break;
     case CReplyHead::USABLE:
         break;
