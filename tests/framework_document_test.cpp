@@ -10,6 +10,7 @@
 #include "framework/view.h"
 #include "framework/winapp.h"
 #include "support/boxanswerer.h"
+#include "support/dialogs.h"
 #include "util/activedoc.h"
 
 #include <gtest/gtest.h>
@@ -417,18 +418,6 @@ std::string ReadStringValue(const std::string& strKey, const char* pszName)
         ERROR_SUCCESS)
         return "<missing>";
     return szValue;
-}
-
-bool HasDefaultPrinter()
-{
-    PRINTDLGA pd = {};
-    pd.lStructSize = sizeof(pd);
-    pd.Flags = PD_RETURNDEFAULT | PD_NOWARNING;
-    if (!PrintDlgA(&pd))
-        return false;
-    GlobalFree(pd.hDevMode);
-    GlobalFree(pd.hDevNames);
-    return true;
 }
 
 } // namespace

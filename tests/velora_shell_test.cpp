@@ -73,8 +73,9 @@ TEST(VeloraShell, FrameworkCommandsReachTheirDialogs)
     } const cases[] = {{57601, "打开", true}, {57606, "打印", false}, {57664, "关于 Velora", false}};
     for (const auto& c : cases) {
         PostMessage(hFrame, WM_COMMAND, c.nID, 0);
-        if (c.bFileDialog)
+        if (c.bFileDialog) {
             EXPECT_NE(nullptr, WaitForFileDialog(app.ProcessId())) << c.nID;
+        }
         EXPECT_EQ(c.pszCaption, CancelNextDialog(app.ProcessId())) << c.nID;
     }
     PostMessage(hFrame, WM_CLOSE, 0, 0);

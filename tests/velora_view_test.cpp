@@ -8,6 +8,7 @@
 #include "framework/singledoctemplate.h"
 #include "framework/winapp.h"
 #include "tests/support/boxanswerer.h"
+#include "tests/support/dialogs.h"
 #include "velora/resource.h"
 #include "velora/veloradoc.h"
 #include "velora/veloraview.h"
@@ -37,18 +38,6 @@ class CPlainFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CPlainFrame)
 };
 IMPLEMENT_DYNCREATE(CPlainFrame, CFrameWnd)
-
-bool HasDefaultPrinter()
-{
-    PRINTDLGA pd = {};
-    pd.lStructSize = sizeof(pd);
-    pd.Flags = PD_RETURNDEFAULT | PD_NOWARNING;
-    if (!PrintDlgA(&pd))
-        return false;
-    GlobalFree(pd.hDevMode);
-    GlobalFree(pd.hDevNames);
-    return true;
-}
 
 } // namespace
 
