@@ -34,6 +34,8 @@ SIZE WindowSize(HWND hWnd)
 
 } // namespace
 
+IMPLEMENT_DYNAMIC(CSkinnedDialog, CDialog)
+
 CSkinnedDialog::CSkinnedDialog(UINT nIDTemplate, UINT nIDTitle, CWnd* pParentWnd, int nEditFontHeight)
     : CDialog(nIDTemplate, pParentWnd), m_nIDTitle(nIDTitle), m_nEditFontHeight(nEditFontHeight)
 {

@@ -15,6 +15,7 @@
 #include "framework/gdiobj.h"
 
 class CSkinnedDialog : public CDialog {
+    DECLARE_DYNAMIC(CSkinnedDialog)
 public:
     // nIDTitle: the string drawn in the caption. nEditFontHeight: the height given to the
     // edits' font (0: the dialog font's own height).

@@ -127,8 +127,28 @@ void CFrameWnd::UpdateFrameTitle()
     SetWindowText(strTitle);
 }
 
+CView* CFrameWnd::GetActiveView() const
+{
+    HWND hFocus = ::GetFocus();
+    if (hFocus && ::IsChild(m_hWnd, hFocus)) {
+        for (HWND hWnd = hFocus; hWnd && hWnd != m_hWnd; hWnd = ::GetParent(hWnd)) {
+            if (CView* pView = dynamic_cast<CView*>(FromHandlePermanent(hWnd)))
+                return pView;
+        }
+    }
+    for (HWND hPane = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST); hPane;
+         hPane = ::GetDlgItem(hPane, AFX_IDW_PANE_FIRST)) {
+        if (CView* pView = dynamic_cast<CView*>(FromHandlePermanent(hPane)))
+            return pView;
+    }
+    return NULL;
+}
+
 BOOL CFrameWnd::OnCmdMsg(UINT nID)
 {
+    CView* pView = GetActiveView();
+    if (pView && pView->OnCmdMsg(nID))
+        return TRUE;
     if (CWnd::OnCmdMsg(nID))
         return TRUE;
     if (m_pDocument && m_pDocument->OnCmdMsg(nID))

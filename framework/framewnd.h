@@ -8,6 +8,7 @@
 #include "framework/wnd.h"
 
 class CDocument;
+class CView;
 
 class CFrameWnd : public CWnd {
     DECLARE_DYNAMIC(CFrameWnd)
@@ -20,8 +21,12 @@ public:
     // Places the status bar at the bottom and the client window in the rest.
     virtual void RecalcLayout();
     CDocument* GetActiveDocument() const { return m_pDocument; }
+    // The view holding the keyboard focus, else the view in the first pane's place (a
+    // splitter there gives its own first pane); NULL when there is none.
+    CView* GetActiveView() const;
     CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
 
+    // Offers a command to the active view, the frame, its document and the application.
     BOOL OnCmdMsg(UINT nID) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -57,8 +57,11 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(const char* lpszPathName, BOOL b
             pFrame->DestroyWindow();
         return NULL;
     }
-    if (lpszPathName)
+    if (lpszPathName) {
         pDoc->SetPathName(lpszPathName);
+        if (CWinApp* pApp = AfxGetApp())
+            pApp->AddToRecentFileList(lpszPathName);
+    }
     if (pFrame)
         pFrame->InitialUpdateFrame(pDoc, bCreated && bMakeVisible);
     return pDoc;

@@ -2,6 +2,7 @@
 
 #include "framework/commandlineinfo.h"
 #include "framework/doctemplate.h"
+#include "framework/messagebox.h"
 #include "framework/resources.h"
 #include "framework/uicall.h"
 #include "framework/wnd.h"
@@ -27,6 +28,10 @@ CWinApp::~CWinApp()
 {
     for (CDocTemplate* pTemplate : m_templates)
         delete pTemplate;
+    if (m_hDevMode)
+        GlobalFree(m_hDevMode);
+    if (m_hDevNames)
+        GlobalFree(m_hDevNames);
     if (s_pApp == this)
         s_pApp = NULL;
 }
@@ -65,6 +70,8 @@ BOOL CWinApp::InitInstance()
 
 int CWinApp::ExitInstance()
 {
+    if (m_pRecentFileList)
+        m_pRecentFileList->WriteList();
     return m_nExitCode;
 }
 
@@ -92,15 +99,6 @@ BOOL CWinApp::PreTranslateMessage(MSG* pMsg)
     return CWnd::WalkPreTranslateTree(m_pMainWnd ? m_pMainWnd->m_hWnd : NULL, pMsg);
 }
 
-BOOL CWinApp::OnCmdMsg(UINT nID)
-{
-    if (nID == ID_FILE_NEW) {
-        OnFileNew();
-        return TRUE;
-    }
-    return FALSE;
-}
-
 void CWinApp::SetRegistryKey(const char* lpszRegistryKey)
 {
     m_strRegistryKey = lpszRegistryKey;
@@ -109,6 +107,18 @@ void CWinApp::SetRegistryKey(const char* lpszRegistryKey)
 void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)
 {
     m_nMaxMRU = nMaxMRU;
+    m_pRecentFileList.reset();
+    if (nMaxMRU == 0 || m_strRegistryKey.IsEmpty())
+        return;
+    CString strKey = "Software\\" + m_strRegistryKey + "\\" + AfxGetAppTitle() + "\\Recent File List";
+    m_pRecentFileList.reset(new CRecentFileList(strKey, static_cast<int>(nMaxMRU)));
+    m_pRecentFileList->ReadList();
+}
+
+void CWinApp::AddToRecentFileList(const char* lpszPathName)
+{
+    if (m_pRecentFileList)
+        m_pRecentFileList->Add(lpszPathName);
 }
 
 void CWinApp::AddDocTemplate(CDocTemplate* pTemplate)
@@ -143,23 +153,30 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)
         return OpenDocumentFile(NULL) != NULL;
     case CCommandLineInfo::FileOpen:
         return OpenDocumentFile(rCmdInfo.m_strFileName) != NULL;
+    case CCommandLineInfo::FilePrint:
+        PrintShellFile(rCmdInfo.m_strFileName);
+        return FALSE;
     case CCommandLineInfo::FileNothing:
         return TRUE;
     default:
-        // Printing and DDE are not offered by this program.
+        // Printing to a named printer and DDE are not offered.
         return FALSE;
     }
+}
+
+// The document opens in a frame that is never shown; its active view prints directly
+// on the chosen or default printer.
+void CWinApp::PrintShellFile(const char* lpszFileName)
+{
+    CDocTemplate* pTemplate = GetFirstDocTemplate();
+    if (pTemplate && pTemplate->OpenDocumentFile(lpszFileName, FALSE) && m_pMainWnd)
+        m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
 }
 
 CDocument* CWinApp::OpenDocumentFile(const char* lpszFileName)
 {
     CDocTemplate* pTemplate = GetFirstDocTemplate();
     return pTemplate ? pTemplate->OpenDocumentFile(lpszFileName) : NULL;
-}
-
-void CWinApp::OnFileNew()
-{
-    OpenDocumentFile(NULL);
 }
 
 namespace {

@@ -4,6 +4,10 @@
 // InitInstance, the message loop (Run) and ExitInstance. It owns the document templates.
 #include "framework/cmdtarget.h"
 #include "framework/cstring.h"
+#include "framework/recentfilelist.h"
+
+#include <commdlg.h>
+#include <memory>
 #include <vector>
 
 class CWnd;
@@ -24,10 +28,15 @@ public:
     virtual int Run();
     // Offers a message to the window it is for and that window's ancestors.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
-    BOOL OnCmdMsg(UINT nID) override;
 
     void SetRegistryKey(const char* lpszRegistryKey);
+    // Reads the list of the nMaxMRU files opened last, kept under
+    // HKEY_CURRENT_USER\Software\<registry key>\<application title>\Recent File List;
+    // ExitInstance writes it back. Without a registry key no list is kept.
     void LoadStdProfileSettings(UINT nMaxMRU = 4);
+    void AddToRecentFileList(const char* lpszPathName);
+    // NULL while no list is kept.
+    const CRecentFileList* GetRecentFileList() const { return m_pRecentFileList.get(); }
     // The application takes ownership of pTemplate.
     void AddDocTemplate(CDocTemplate* pTemplate);
     // NULL when there is no template.
@@ -37,9 +46,28 @@ public:
     // bCompat adds the print and print-to commands.
     void RegisterShellFileTypes(BOOL bCompat = FALSE);
     void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    // FALSE when the command failed, and after printing: the shell's print command opens
+    // the document without showing it, prints it and ends the program.
     BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
     virtual CDocument* OpenDocumentFile(const char* lpszFileName);
+
+    // The framework's command handlers; an application routes the commands it offers to
+    // them from its OnCmdMsg.
     void OnFileNew();
+    // The platform's open dialog, for the first template's files; the chosen file is
+    // opened as the document.
+    void OnFileOpen();
+    // The platform's print set-up dialog; the printer chosen there serves later prints.
+    void OnFilePrintSetup();
+    // Opens the application's help file: the executable's path ending in ".chm".
+    void OnHelp();
+
+    // The platform's print dialog on the application's printer choice, which then keeps
+    // whatever the dialog returns; pPD's device handles are the application's.
+    BOOL DoPrintDialog(PRINTDLGA* pPD);
+    // A device context of the printer chosen last, else of the default printer; NULL
+    // (and nothing shown) when there is none. The caller deletes it.
+    HDC CreatePrinterDC();
 
     // Set by the document template before the main frame is first shown; any thread
     // reads it through AfxGetMainWnd.
@@ -51,7 +79,11 @@ public:
 
 private:
     void RegisterFileType(CDocTemplate* pTemplate, BOOL bCompat);
+    void PrintShellFile(const char* lpszFileName);
     std::vector<CDocTemplate*> m_templates;
+    std::unique_ptr<CRecentFileList> m_pRecentFileList;
+    HGLOBAL m_hDevMode = NULL;
+    HGLOBAL m_hDevNames = NULL;
 };
 
 CWinApp* AfxGetApp();

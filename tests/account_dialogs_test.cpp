@@ -603,3 +603,19 @@ TEST_F(AccountDialogs, TooOldClientStartsTheUpdaterAndEnds)
     EXPECT_EQ(0u, dwExitCode);
     EXPECT_TRUE(updater.WaitLaunched()) << "the updater was not started";
 }
+
+TEST(AccountDialogClasses, RegisterAndSettingsCarryTheirRunTimeClassNames)
+{
+    CDialogRegister dlgRegister;
+    CDialogSet dlgSet;
+    struct {
+        const CObject* pDialog;
+        const char* pszName;
+    } const cases[] = {{&dlgRegister, "CDialogRegister"}, {&dlgSet, "CDialogSet"}};
+    for (const auto& c : cases) {
+        const CRuntimeClass* pClass = c.pDialog->GetRuntimeClass();
+        EXPECT_STREQ(c.pszName, pClass->m_lpszClassName);
+        EXPECT_TRUE(c.pDialog->IsKindOf(RUNTIME_CLASS(CDialog))) << c.pszName;
+        EXPECT_EQ(nullptr, pClass->CreateObject()) << c.pszName; // not dynamically creatable
+    }
+}

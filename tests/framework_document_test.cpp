@@ -10,6 +10,7 @@
 #include "framework/view.h"
 #include "framework/winapp.h"
 #include "support/boxanswerer.h"
+#include "support/dialogs.h"
 #include "util/activedoc.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +66,37 @@ protected:
     int OnCreate(LPCREATESTRUCTA) override { return -1; }
 };
 IMPLEMENT_DYNCREATE(CRefusingView, CProbeView)
+
+// A view that offers direct printing and counts the job's steps it reaches.
+class CPrintingView : public CProbeView {
+    DECLARE_DYNCREATE(CPrintingView)
+public:
+    static int s_nPrepared, s_nBegun;
+    BOOL OnCmdMsg(UINT nID) override
+    {
+        if (nID != ID_FILE_PRINT_DIRECT)
+            return CProbeView::OnCmdMsg(nID);
+        OnFilePrintDirect();
+        return TRUE;
+    }
+
+protected:
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override
+    {
+        ++s_nPrepared;
+        return CProbeView::OnPreparePrinting(pInfo);
+    }
+    void OnBeginPrinting(HDC, CPrintInfo*) override { ++s_nBegun; }
+};
+IMPLEMENT_DYNCREATE(CPrintingView, CProbeView)
+int CPrintingView::s_nPrepared = 0;
+int CPrintingView::s_nBegun = 0;
+
+// A frame whose only client window is the template's view.
+class CPlainFrame : public CFrameWnd {
+    DECLARE_DYNCREATE(CPlainFrame)
+};
+IMPLEMENT_DYNCREATE(CPlainFrame, CFrameWnd)
 
 // A frame with a status bar and a 1 x 2 static splitter, as the client's main frame.
 class CProbeFrame : public CFrameWnd {
@@ -374,4 +406,82 @@ TEST(ShellFileTypes, RegistersExtensionTypeAndCommands)
         RegDeleteKeyA(HKEY_CURRENT_USER, (std::string("Software\\Classes\\Probe.Document") + pszKey).c_str());
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Classes\\.prb");
     EXPECT_EQ("<missing>", ReadDefaultValue("Software\\Classes\\Probe.Document"));
+}
+
+namespace {
+
+std::string ReadStringValue(const std::string& strKey, const char* pszName)
+{
+    char szValue[MAX_PATH] = "";
+    DWORD cbValue = sizeof(szValue);
+    if (RegGetValueA(HKEY_CURRENT_USER, strKey.c_str(), pszName, RRF_RT_REG_SZ, NULL, szValue, &cbValue) !=
+        ERROR_SUCCESS)
+        return "<missing>";
+    return szValue;
+}
+
+} // namespace
+
+TEST(RecentFiles, OpenedFilesAreKeptUnderTheApplicationsKeyFourAtMost)
+{
+    const std::string strKey = "Software\\VeloraFwTest\\framework_document_test\\Recent File List";
+    std::vector<std::string> paths;
+    for (int i = 0; i < 5; ++i) {
+        paths.push_back(TempPath(("fw_recent" + std::to_string(i) + ".prb").c_str()));
+        WriteBytes(paths.back(), "");
+    }
+    {
+        CWinApp app;
+        app.SetRegistryKey("VeloraFwTest");
+        app.LoadStdProfileSettings(4);
+        app.AddDocTemplate(new CSingleDocTemplate(200, RUNTIME_CLASS(CProbeDoc), RUNTIME_CLASS(CPlainFrame),
+                                                  RUNTIME_CLASS(CProbeView)));
+        for (int i : {0, 1, 2, 3, 4, 1})
+            ASSERT_NE(nullptr, app.OpenDocumentFile(paths[i].c_str()));
+        app.ExitInstance();
+        app.m_pMainWnd->DestroyWindow();
+        DrainQuit();
+    }
+    const int kOrder[] = {1, 4, 3, 2};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(paths[kOrder[i]], ReadStringValue(strKey, ("File" + std::to_string(i + 1)).c_str())) << i;
+    EXPECT_EQ("<missing>", ReadStringValue(strKey, "File5"));
+
+    CWinApp next;
+    next.SetRegistryKey("VeloraFwTest");
+    next.LoadStdProfileSettings(4);
+    ASSERT_NE(nullptr, next.GetRecentFileList());
+    ASSERT_EQ(4, next.GetRecentFileList()->GetCount());
+    EXPECT_STREQ(paths[1].c_str(), (*next.GetRecentFileList())[0]);
+    for (const char* pszKey : {"\\framework_document_test\\Recent File List", "\\framework_document_test", ""})
+        RegDeleteKeyA(HKEY_CURRENT_USER, (std::string("Software\\VeloraFwTest") + pszKey).c_str());
+    for (const std::string& strPath : paths)
+        DeleteFileA(strPath.c_str());
+}
+
+TEST(ShellPrint, OpensTheDocumentUnseenPrintsDirectlyThroughItsViewAndEnds)
+{
+    if (HasDefaultPrinter())
+        GTEST_SKIP() << "a printer is installed: the job would really print";
+    std::string strPath = TempPath("fw_print.prb");
+    WriteBytes(strPath, "");
+    CBoxAnswerer answerer;
+    CWinApp app;
+    app.AddDocTemplate(new CSingleDocTemplate(200, RUNTIME_CLASS(CProbeDoc), RUNTIME_CLASS(CPlainFrame),
+                                              RUNTIME_CLASS(CPrintingView)));
+    CCommandLineInfo cmdInfo;
+    cmdInfo.ParseParam("p", TRUE, FALSE);
+    cmdInfo.ParseParam(strPath.c_str(), FALSE, TRUE);
+    EXPECT_FALSE(app.ProcessShellCommand(cmdInfo)); // the program ends after printing
+    auto* pFrame = dynamic_cast<CFrameWnd*>(app.m_pMainWnd);
+    ASSERT_NE(nullptr, pFrame);
+    EXPECT_FALSE(IsWindowVisible(pFrame->m_hWnd));
+    ASSERT_NE(nullptr, pFrame->GetActiveDocument());
+    EXPECT_STREQ(strPath.c_str(), pFrame->GetActiveDocument()->GetPathName());
+    EXPECT_EQ(1, CPrintingView::s_nPrepared);
+    EXPECT_EQ(0, CPrintingView::s_nBegun); // no printer: the job never starts
+    EXPECT_TRUE(answerer.Boxes().empty());
+    pFrame->DestroyWindow();
+    DrainQuit();
+    DeleteFileA(strPath.c_str());
 }

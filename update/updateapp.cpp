@@ -49,6 +49,15 @@ BOOL CUpdateApp::InitInstance()
     return FALSE;
 }
 
+BOOL CUpdateApp::OnCmdMsg(UINT nID)
+{
+    if (nID == ID_HELP) {
+        OnHelp();
+        return TRUE;
+    }
+    return CWinApp::OnCmdMsg(nID);
+}
+
 // The body keeps this order, has no trailing "&", and carries the version exactly as the
 // client's version block stores it ("1, 0, 0, 2" stays so).
 void CUpdateApp::CheckVersion()

@@ -13,6 +13,8 @@ class CUpdateApp : public CWinApp {
 public:
     CUpdateApp() = default;
     BOOL InitInstance() override;
+    // The framework's help command (57670) goes to the framework's help handler.
+    BOOL OnCmdMsg(UINT nID) override;
 
     // Asks the service about the client's version and decodes the reply into GetReply().
     // Failures end as a failed head or an update type of 0; nothing is shown.

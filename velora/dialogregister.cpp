@@ -35,6 +35,8 @@ CString CheckRegisterInput(const CString& strAccount, const CString& strPassword
 
 } // namespace
 
+IMPLEMENT_DYNAMIC(CDialogRegister, CSkinnedDialog)
+
 CDialogRegister::CDialogRegister(CWnd* pParentWnd) : CSkinnedDialog(IDD_DIALOG_REGISTER, IDS_REGISTER_TITLE, pParentWnd)
 {
 }

@@ -17,6 +17,7 @@
 #include <gdiplus.h>
 
 class CDialogRegister : public CSkinnedDialog, public IClickListener {
+    DECLARE_DYNAMIC(CDialogRegister)
 public:
     explicit CDialogRegister(CWnd* pParentWnd = NULL);
 

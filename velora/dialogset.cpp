@@ -38,6 +38,8 @@ void RepaintCaption()
 
 } // namespace
 
+IMPLEMENT_DYNAMIC(CDialogSet, CSkinnedDialog)
+
 CDialogSet::CDialogSet(CWnd* pParentWnd)
     : CSkinnedDialog(IDD_DIALOG_SET, IDS_SETTINGS_TITLE, pParentWnd, kEditFontHeight)
 {

@@ -16,6 +16,7 @@
 #include <gdiplus.h>
 
 class CDialogSet : public CSkinnedDialog {
+    DECLARE_DYNAMIC(CDialogSet)
 public:
     explicit CDialogSet(CWnd* pParentWnd = NULL);
 

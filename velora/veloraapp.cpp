@@ -76,8 +76,18 @@ int CVeloraApp::ExitInstance()
 
 BOOL CVeloraApp::OnCmdMsg(UINT nID)
 {
-    if (nID == ID_APP_ABOUT) {
+    switch (nID) {
+    case ID_APP_ABOUT:
         OnAppAbout();
+        return TRUE;
+    case ID_FILE_NEW:
+        OnFileNew();
+        return TRUE;
+    case ID_FILE_OPEN:
+        OnFileOpen();
+        return TRUE;
+    case ID_FILE_PRINT_SETUP:
+        OnFilePrintSetup();
         return TRUE;
     }
     return CWinApp::OnCmdMsg(nID);

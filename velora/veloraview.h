@@ -15,9 +15,14 @@ class CVeloraView : public CView {
 public:
     CVeloraView();
     CVeloraDoc* GetDocument() const;
+    // Print (57607) and direct print (57608) go to the base view's handlers.
+    BOOL OnCmdMsg(UINT nID) override;
 
 protected:
     void OnDraw(HDC hDC) override;
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(HDC hDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(HDC hDC, CPrintInfo* pInfo) override;
 };
 
 #endif

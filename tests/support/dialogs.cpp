@@ -1,5 +1,6 @@
 #include "tests/support/dialogs.h"
 
+#include <commdlg.h>
 #include <cstring>
 #include <vector>
 
@@ -115,4 +116,16 @@ bool CancelFileDialog(HWND hDialog)
 {
     PressButton(hDialog, IDCANCEL);
     return WaitUntilClosed(hDialog);
+}
+
+bool HasDefaultPrinter()
+{
+    PRINTDLGA pd = {};
+    pd.lStructSize = sizeof(pd);
+    pd.Flags = PD_RETURNDEFAULT | PD_NOWARNING;
+    if (!PrintDlgA(&pd))
+        return false;
+    GlobalFree(pd.hDevMode);
+    GlobalFree(pd.hDevNames);
+    return true;
 }

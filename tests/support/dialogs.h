@@ -24,4 +24,8 @@ std::string FileDialogName(HWND hDialog);
 bool AnswerFileDialog(HWND hDialog, const std::string& strPath);
 bool CancelFileDialog(HWND hDialog);
 
+// Whether the platform's print dialog finds a default printer: tests that print expect
+// none (the print dialogs then show the platform's "no printer" box instead).
+bool HasDefaultPrinter();
+
 #endif

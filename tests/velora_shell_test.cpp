@@ -1,0 +1,104 @@
+// What reaches Velora through the framework rather than its own windows: the framework's
+// commands on the main window, and the shell's print verb for a ".vr" file. No printer is
+// installed here: the print dialogs give way to the platform's own "no printer" box.
+
+#include "tests/support/appdriver.h"
+#include "tests/support/boxanswerer.h"
+#include "tests/support/dialogs.h"
+#include "tests/support/standin.h"
+
+#include <gtest/gtest.h>
+#include <string.h>
+
+namespace {
+
+const char kRecentFiles[] = "Software\\应用程序向导生成的本地应用程序\\Velora\\Recent File List";
+
+std::string RecentFile(const char* pszName)
+{
+    char szValue[MAX_PATH] = "";
+    DWORD cbValue = sizeof(szValue);
+    if (RegGetValueA(HKEY_CURRENT_USER, kRecentFiles, pszName, RRF_RT_REG_SZ, NULL, szValue, &cbValue) != ERROR_SUCCESS)
+        return "<missing>";
+    return szValue;
+}
+
+struct CDialogSearch {
+    DWORD dwProcessId;
+    HWND hDialog;
+};
+
+BOOL CALLBACK FindDialog(HWND hWnd, LPARAM lParam)
+{
+    auto* pSearch = reinterpret_cast<CDialogSearch*>(lParam);
+    DWORD dwProcessId = 0;
+    GetWindowThreadProcessId(hWnd, &dwProcessId);
+    char szClass[16] = "";
+    GetClassNameA(hWnd, szClass, sizeof(szClass));
+    if (dwProcessId != pSearch->dwProcessId || strcmp(szClass, "#32770") != 0 || !IsWindowVisible(hWnd))
+        return TRUE;
+    pSearch->hDialog = hWnd;
+    return FALSE;
+}
+
+// The caption of the next dialog or box the process shows, which is then cancelled;
+// "" when none comes.
+std::string CancelNextDialog(DWORD dwProcessId)
+{
+    CDialogSearch search = {dwProcessId, NULL};
+    for (DWORD dwStart = GetTickCount(); !search.hDialog && GetTickCount() - dwStart < 20000; Sleep(50))
+        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+    if (!search.hDialog)
+        return "";
+    std::string strCaption = CAppDriver::WindowText(search.hDialog);
+    PostMessage(search.hDialog, WM_COMMAND, IDCANCEL, 0);
+    for (int i = 0; i < 500 && IsWindow(search.hDialog); ++i)
+        Sleep(10);
+    return strCaption;
+}
+
+} // namespace
+
+TEST(VeloraShell, FrameworkCommandsReachTheirDialogs)
+{
+    ASSERT_TRUE(StandIn::Reset());
+    CAppDriver app(WinePath(VELORA_EXE));
+    ASSERT_TRUE(app.Start());
+    HWND hFrame = app.WaitForFrame("Velora", 30000);
+    ASSERT_NE(nullptr, hFrame);
+    struct {
+        UINT nID;
+        const char* pszCaption;
+        bool bFileDialog;
+    } const cases[] = {{57601, "打开", true}, {57606, "打印", false}, {57664, "关于 Velora", false}};
+    for (const auto& c : cases) {
+        PostMessage(hFrame, WM_COMMAND, c.nID, 0);
+        if (c.bFileDialog) {
+            EXPECT_NE(nullptr, WaitForFileDialog(app.ProcessId())) << c.nID;
+        }
+        EXPECT_EQ(c.pszCaption, CancelNextDialog(app.ProcessId())) << c.nID;
+    }
+    PostMessage(hFrame, WM_CLOSE, 0, 0);
+    DWORD dwExitCode = 99;
+    EXPECT_TRUE(app.WaitForExit(15000, dwExitCode));
+    EXPECT_EQ(0u, dwExitCode);
+}
+
+// The document is opened in a frame that is never shown, so the start-up sequence of the
+// first caption paint never runs: no configuration file, no request.
+TEST(VeloraShell, PrintVerbOpensTheDocumentUnseenAndEnds)
+{
+    ASSERT_TRUE(StandIn::Reset());
+    RegDeleteKeyA(HKEY_CURRENT_USER, kRecentFiles);
+    CAppDriver app(WinePath(VELORA_EXE));
+    ASSERT_TRUE(app.WriteFile("road.vr", std::string("\x09traveller\x07secret1")));
+    ASSERT_TRUE(app.Start("/p \"" + app.Folder() + "road.vr\""));
+    CBoxAnswerer answerer(app.ProcessId());
+    DWORD dwExitCode = 99;
+    ASSERT_TRUE(app.WaitForExit(30000, dwExitCode));
+    EXPECT_EQ(0u, dwExitCode);
+    EXPECT_TRUE(answerer.Boxes().empty());
+    EXPECT_EQ(app.Folder() + "road.vr", RecentFile("File1"));
+    EXPECT_FALSE(app.Exists("data\\config.vr"));
+    EXPECT_TRUE(StandIn::Requests("/client/update/").empty());
+}
