@@ -7,20 +7,25 @@ velora_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 # Starts Xvfb on the first free display; RUN_DIR/display holds its name.
 velora_start_xvfb() {
-  local run_dir=$1
-  rm -f "$run_dir/displayfd"
-  # Xvfb picks a free display itself and writes its number once it accepts clients.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$run_dir/displayfd" >/dev/null 2>&1 &
-  echo $! >"$run_dir/xvfb.pid"
-  local _
-  for _ in $(seq 100); do
-    if [ -s "$run_dir/displayfd" ]; then
-      echo ":$(tr -d '\n' <"$run_dir/displayfd")" >"$run_dir/display"
-      return 0
-    fi
-    sleep 0.05
+  local run_dir=$1 try _
+  for try in 1 2 3; do
+    rm -f "$run_dir/displayfd"
+    # Xvfb picks a free display itself and writes its number once it accepts clients.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$run_dir/displayfd" >"$run_dir/xvfb.log" 2>&1 &
+    echo $! >"$run_dir/xvfb.pid"
+    # A loaded machine (a whole suite starting at once) can take seconds.
+    for _ in $(seq 300); do
+      if [ -s "$run_dir/displayfd" ]; then
+        echo ":$(tr -d '\n' <"$run_dir/displayfd")" >"$run_dir/display"
+        return 0
+      fi
+      kill -0 "$(cat "$run_dir/xvfb.pid")" 2>/dev/null || break
+      sleep 0.1
+    done
+    velora_kill_pidfile "$run_dir/xvfb.pid"
   done
-  echo "test-run: Xvfb did not start" >&2
+  echo "test-run: Xvfb did not start:" >&2
+  tail -n 5 "$run_dir/xvfb.log" >&2
   return 1
 }
 
