@@ -9,6 +9,7 @@
 #include "msg/messages.h"
 #include "util/downloadthread.h"
 #include "util/fileversion.h"
+#include "util/savename.h"
 #include "velora/resource.h"
 
 #include <gdiplus.h>
@@ -78,11 +79,7 @@ void CCustomStatusBar::OnPaint()
 
 CString CCustomStatusBar::DefaultFileName(const char* pszUrl)
 {
-    CString strUrl = pszUrl;
-    int nSlash = -1;
-    for (int n = strUrl.Find('/'); n >= 0; n = strUrl.Find('/', n + 1))
-        nSlash = n;
-    return nSlash > 0 ? strUrl.Mid(nSlash + 1) : CString("velora");
+    return ProposedSaveName(pszUrl, "velora");
 }
 
 LRESULT CCustomStatusBar::OnDownloadRequest(char* pszUrl)
