@@ -355,3 +355,13 @@ TEST_F(StatusBar, SaveDialogEndedByQuittingStartsNothing)
     EXPECT_EQ(strPathBefore, Bar().GetDownloadPath());
     EXPECT_TRUE(StandIn::Requests("/files/quit.apk").empty());
 }
+
+TEST_F(StatusBar, DownloadFromAForeignPageDoesNothing)
+{
+    const std::string held = Bar().GetDownloadUrl() ? Bar().GetDownloadUrl() : "";
+    CDialogAnswerer answerer(""); // would cancel
+    EXPECT_EQ(S_OK, CallByName(External(), L"Download", {FileUrl("foreign.apk")}, "http://ads.example.com/a.html"));
+    PumpFor(500);
+    EXPECT_TRUE(answerer.OfferedNames().empty());
+    EXPECT_EQ(held, Bar().GetDownloadUrl() ? Bar().GetDownloadUrl() : "");
+}
