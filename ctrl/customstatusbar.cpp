@@ -3,12 +3,14 @@
 #include "ctrl/skinimage.h"
 #include "framework/dc.h"
 #include "framework/filedialog.h"
+#include "framework/framewnd.h"
 #include "framework/messagebox.h"
 #include "framework/resources.h"
 #include "framework/trace.h"
 #include "msg/messages.h"
 #include "util/downloadthread.h"
 #include "util/fileversion.h"
+#include "util/savename.h"
 #include "velora/resource.h"
 
 #include <gdiplus.h>
@@ -78,11 +80,7 @@ void CCustomStatusBar::OnPaint()
 
 CString CCustomStatusBar::DefaultFileName(const char* pszUrl)
 {
-    CString strUrl = pszUrl;
-    int nSlash = -1;
-    for (int n = strUrl.Find('/'); n >= 0; n = strUrl.Find('/', n + 1))
-        nSlash = n;
-    return nSlash > 0 ? strUrl.Mid(nSlash + 1) : CString("velora");
+    return ProposedSaveName(pszUrl, "velora");
 }
 
 LRESULT CCustomStatusBar::OnDownloadRequest(char* pszUrl)
@@ -93,6 +91,9 @@ LRESULT CCustomStatusBar::OnDownloadRequest(char* pszUrl)
         return 0;
     // Another request may come in while the dialog is open and replace the held address.
     CString strUrl = m_pszDownloadUrl;
+    // The dialog has no owner, so the frame stays enabled under it: a close meanwhile
+    // must wait for its end, or the bar would be gone when it returns.
+    CFrameCloseHold hold(m_hWnd);
     CFileDialog dialog(FALSE, "apk", DefaultFileName(strUrl), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFilter, NULL);
     if (dialog.DoModal() != IDOK)
         return 0;

@@ -4,6 +4,12 @@
 
 #include <wchar.h>
 
+namespace {
+
+thread_local IServiceProvider* t_pCaller = NULL;
+
+} // namespace
+
 CAutoObject::CAutoObject(CCmdTarget* pTarget) : m_pTarget(pTarget)
 {
 }
@@ -13,9 +19,9 @@ STDMETHODIMP CAutoObject::QueryInterface(REFIID riid, void** ppv)
     if (!ppv)
         return E_POINTER;
     *ppv = NULL;
-    if (!IsEqualIID(riid, IID_IUnknown) && !IsEqualIID(riid, IID_IDispatch))
+    if (!IsEqualIID(riid, IID_IUnknown) && !IsEqualIID(riid, IID_IDispatch) && !IsEqualIID(riid, __uuidof(IDispatchEx)))
         return E_NOINTERFACE;
-    *ppv = static_cast<IDispatch*>(this);
+    *ppv = static_cast<IDispatchEx*>(this);
     AddRef();
     return S_OK;
 }
@@ -71,7 +77,69 @@ STDMETHODIMP CAutoObject::GetIDsOfNames(REFIID, LPOLESTR* rgszNames, UINT cNames
 STDMETHODIMP CAutoObject::Invoke(DISPID dispIdMember, REFIID, LCID, WORD wFlags, DISPPARAMS* pDispParams,
                                  VARIANT* pVarResult, EXCEPINFO*, UINT* puArgErr)
 {
-    return ComCall([&]() -> HRESULT {
+    return InvokeFor(NULL, dispIdMember, wFlags, pDispParams, pVarResult, puArgErr);
+}
+
+// The same names as GetIDsOfNames, also without regard to case.
+STDMETHODIMP CAutoObject::GetDispID(BSTR bstrName, DWORD, DISPID* pid)
+{
+    return GetIDsOfNames(IID_NULL, &bstrName, 1, 0, pid);
+}
+
+STDMETHODIMP CAutoObject::InvokeEx(DISPID id, LCID, WORD wFlags, DISPPARAMS* pdp, VARIANT* pvarRes, EXCEPINFO*,
+                                   IServiceProvider* pspCaller)
+{
+    return InvokeFor(pspCaller, id, wFlags, pdp, pvarRes, NULL);
+}
+
+STDMETHODIMP CAutoObject::DeleteMemberByName(BSTR, DWORD)
+{
+    return S_FALSE;
+}
+
+STDMETHODIMP CAutoObject::DeleteMemberByDispID(DISPID)
+{
+    return S_FALSE;
+}
+
+STDMETHODIMP CAutoObject::GetMemberProperties(DISPID, DWORD, DWORD*)
+{
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP CAutoObject::GetMemberName(DISPID, BSTR* pbstrName)
+{
+    if (pbstrName)
+        *pbstrName = NULL;
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP CAutoObject::GetNextDispID(DWORD, DISPID, DISPID* pid)
+{
+    if (pid)
+        *pid = DISPID_UNKNOWN;
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP CAutoObject::GetNameSpaceParent(IUnknown** ppunk)
+{
+    if (ppunk)
+        *ppunk = NULL;
+    return E_NOTIMPL;
+}
+
+IServiceProvider* CAutoObject::Caller()
+{
+    return t_pCaller;
+}
+
+// The caller is restored afterwards: a method may run a loop in which script calls again.
+HRESULT CAutoObject::InvokeFor(IServiceProvider* pCaller, DISPID dispIdMember, WORD wFlags, DISPPARAMS* pDispParams,
+                               VARIANT* pVarResult, UINT* puArgErr)
+{
+    IServiceProvider* pOuter = t_pCaller;
+    t_pCaller = pCaller;
+    HRESULT hr = ComCall([&]() -> HRESULT {
         if (pVarResult)
             VariantInit(pVarResult);
         if (!m_pTarget)
@@ -83,6 +151,8 @@ STDMETHODIMP CAutoObject::Invoke(DISPID dispIdMember, REFIID, LCID, WORD wFlags,
             return E_POINTER;
         return CallEntry(pMap->pEntries[dispIdMember - 1], pDispParams, puArgErr);
     });
+    t_pCaller = pOuter;
+    return hr;
 }
 
 HRESULT CAutoObject::CallEntry(const CDispatchEntry& entry, DISPPARAMS* pDispParams, UINT* puArgErr)

@@ -6,6 +6,8 @@
 // and are handed to the method as 8-bit text; no method returns a value.
 #include "framework/comptr.h"
 
+#include <dispex.h>
+
 class CCmdTarget;
 
 struct CDispatchEntry {
@@ -31,8 +33,10 @@ struct CDispatchMap {
     }
 
 // The IDispatch of one target. Its owner holds the first reference and detaches it
-// before the target goes; clients holding a reference then get E_UNEXPECTED.
-class CAutoObject final : public IDispatch {
+// before the target goes; clients holding a reference then get E_UNEXPECTED. Script
+// engines call through IDispatchEx and name their caller there; while such a call
+// runs, Caller() gives the target that caller.
+class CAutoObject final : public IDispatchEx {
 public:
     // The map is asked of the target at each call, so a target may enable automation
     // in its constructor, before its most derived class is there.
@@ -51,8 +55,25 @@ public:
     (DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pDispParams, VARIANT* pVarResult,
      EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
 
+    STDMETHOD(GetDispID)(BSTR bstrName, DWORD grfdex, DISPID* pid) override;
+    STDMETHOD(InvokeEx)
+    (DISPID id, LCID lcid, WORD wFlags, DISPPARAMS* pdp, VARIANT* pvarRes, EXCEPINFO* pei,
+     IServiceProvider* pspCaller) override;
+    STDMETHOD(DeleteMemberByName)(BSTR bstrName, DWORD grfdex) override;
+    STDMETHOD(DeleteMemberByDispID)(DISPID id) override;
+    STDMETHOD(GetMemberProperties)(DISPID id, DWORD grfdexFetch, DWORD* pgrfdex) override;
+    STDMETHOD(GetMemberName)(DISPID id, BSTR* pbstrName) override;
+    STDMETHOD(GetNextDispID)(DWORD grfdex, DISPID id, DISPID* pid) override;
+    STDMETHOD(GetNameSpaceParent)(IUnknown** ppunk) override;
+
+    // The caller that the method running on this thread was invoked for (the calling
+    // page's services); NULL outside a call or for a call that named none.
+    static IServiceProvider* Caller();
+
 private:
     ~CAutoObject() = default;
+    HRESULT InvokeFor(IServiceProvider* pCaller, DISPID dispIdMember, WORD wFlags, DISPPARAMS* pDispParams,
+                      VARIANT* pVarResult, UINT* puArgErr);
     HRESULT CallEntry(const CDispatchEntry& entry, DISPPARAMS* pDispParams, UINT* puArgErr);
 
     LONG m_nRef = 1;

@@ -36,6 +36,12 @@ INT_PTR CFileDialog::DoModal()
     m_ofn.lpstrFile = &m_fileBuffer[0];
     m_ofn.nMaxFile = static_cast<DWORD>(m_fileBuffer.size());
     BOOL bChosen = m_bOpenFileDialog ? GetOpenFileNameA(&m_ofn) : GetSaveFileNameA(&m_ofn);
+    // The application is quitting when the dialog's loop met WM_QUIT (and put it back for
+    // the application's own loop): the system may then report the proposed name as
+    // chosen, but no one chose it.
+    MSG msg;
+    if (bChosen && PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_NOREMOVE))
+        return IDCANCEL;
     return bChosen ? IDOK : IDCANCEL;
 }
 

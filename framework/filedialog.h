@@ -21,7 +21,8 @@ public:
     CFileDialog(const CFileDialog&) = delete;
     CFileDialog& operator=(const CFileDialog&) = delete;
 
-    // IDOK when the user chose a file, IDCANCEL otherwise.
+    // IDOK when the user chose a file, IDCANCEL otherwise (also when the dialog ended
+    // because the application is quitting).
     virtual INT_PTR DoModal();
     // The chosen file's full path, and its name alone.
     CString GetPathName() const;

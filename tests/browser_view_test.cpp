@@ -2,6 +2,7 @@
 // site's answers as the browser would ask for them, page script's external methods.
 
 #include "ctrl/dochostsite.h"
+#include "task/ihttptask.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/clientframe.h"
 #include "tests/support/standin.h"
@@ -337,7 +338,10 @@ TEST_F(BrowserView, ScriptReachesTheViewsMethodsByName)
 
     DISPPARAMS none = {NULL, NULL, 0, 0};
     CVariant result;
-    EXPECT_EQ(S_OK, pExternal->Invoke(ids[0], IID_NULL, 0, DISPATCH_METHOD, &none, &result, NULL, NULL));
+    CComPtr<IDispatchEx> pExternalEx;
+    ASSERT_EQ(S_OK, pExternal.QueryInterface(__uuidof(IDispatchEx), pExternalEx));
+    EXPECT_EQ(S_OK, pExternalEx->InvokeEx(ids[0], 0, DISPATCH_METHOD, &none, &result, NULL,
+                                          ScriptCaller(ServicePageUrl()).Get()));
     EXPECT_EQ(1, m_pBrowser->nLogins);
     EXPECT_EQ(VT_EMPTY, V_VT(&result));
     // Download takes exactly one argument.
@@ -348,6 +352,34 @@ TEST_F(BrowserView, ScriptReachesTheViewsMethodsByName)
     m_pBrowser->DestroyWindow();
     m_pBrowser = nullptr;
     EXPECT_EQ(E_UNEXPECTED, pExternal->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, &none, NULL, NULL, NULL));
+}
+
+// Script reaches the methods only from a page or frame of the service root, by the
+// security manager's rule; a call that names no page reaches nothing.
+TEST_F(BrowserView, ScriptMethodsActOnlyForTheServicesPagesAndFrames)
+{
+    CComPtr<IDispatch> pExternal = ExternalOf(m_pBrowser);
+    ASSERT_NE(nullptr, pExternal.Get());
+    const std::string root = GetServiceRoot();
+    const struct {
+        std::string caller;
+        int nLogins;
+    } cases[] = {
+        {root + "/pages/a.aspx", 1},
+        {root, 1},
+        {"http://ads.example.com/frame.html", 0},
+        {root + ".example.com/", 0},
+        {root + "@ads.example.com/", 0},
+        {"about:blank", 0},
+    };
+    for (const auto& c : cases) {
+        m_pBrowser->nLogins = 0;
+        EXPECT_EQ(S_OK, CallByName(pExternal, L"ExecuteLogin", {}, c.caller));
+        EXPECT_EQ(c.nLogins, m_pBrowser->nLogins) << c.caller;
+    }
+    m_pBrowser->nLogins = 0;
+    EXPECT_EQ(S_OK, CallByName(pExternal, L"ExecuteLogin", {}, ""));
+    EXPECT_EQ(0, m_pBrowser->nLogins) << "no caller named";
 }
 
 namespace {

@@ -157,7 +157,9 @@ protected:
 TEST(InstallerName, ProposedFromTheAddress)
 {
     EXPECT_EQ("setup.exe", ProposedInstallerName("http://h/d/setup.exe").Str());
-    EXPECT_EQ("", ProposedInstallerName("http://h/d/").Str());
+    EXPECT_EQ("setup", ProposedInstallerName("http://h/d/").Str());
+    EXPECT_EQ("x.exe", ProposedInstallerName("http://h/..\\..\\x.exe").Str());
+    EXPECT_EQ("x.exe", ProposedInstallerName("http://h/C:\\Users\\Public\\x.exe").Str());
     EXPECT_EQ("setup", ProposedInstallerName("/x.exe").Str());
     EXPECT_EQ("setup", ProposedInstallerName("x.exe").Str());
 }

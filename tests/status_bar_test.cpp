@@ -7,6 +7,7 @@
 #include "tests/support/clientframe.h"
 #include "tests/support/standin.h"
 #include "util/paths.h"
+#include "velora/resource.h"
 #include "velora/velorabrowser.h"
 
 #include <gtest/gtest.h>
@@ -30,13 +31,16 @@ const COLORREF kImageColour = kSkinFlat_download;
 const COLORREF kBarColour = RGB(47, 140, 194);
 const int kImageWidth = kSkinWidth_download, kImageHeight = kSkinHeight_download;
 
-// Answers this process's dialogs from its own thread: a save dialog gets strSavePath
-// typed into its file-name field and is confirmed (cancelled when the path is empty);
-// a message box is read, shown to onBox, then closed with OK.
+// Answers this process's dialogs from its own thread: a save dialog is first shown to
+// onSave, then, while it stays open, gets strSavePath typed into its file-name field
+// and is confirmed (cancelled when the path is empty); a message box is read, shown to
+// onBox, then closed with OK.
 class CDialogAnswerer {
 public:
-    CDialogAnswerer(const std::string& strSavePath, std::function<void(const std::string&)> onBox = nullptr)
-        : m_strSavePath(strSavePath), m_onBox(std::move(onBox)), m_thread([this] { Run(); })
+    CDialogAnswerer(const std::string& strSavePath, std::function<void(const std::string&)> onBox = nullptr,
+                    std::function<void(HWND)> onSave = nullptr)
+        : m_strSavePath(strSavePath), m_onBox(std::move(onBox)), m_onSave(std::move(onSave)),
+          m_thread([this] { Run(); })
     {
     }
     ~CDialogAnswerer()
@@ -73,6 +77,10 @@ private:
             hName = GetDlgItem(hDialog, kFileNameEdit);
         char szText[512] = "";
         if (hName) {
+            if (m_onSave)
+                m_onSave(hDialog);
+            if (!IsWindow(hDialog))
+                return;
             GetWindowTextA(hName, szText, sizeof(szText));
             {
                 std::lock_guard<std::mutex> lock(m_lock);
@@ -108,6 +116,7 @@ private:
 
     std::string m_strSavePath;
     std::function<void(const std::string&)> m_onBox;
+    std::function<void(HWND)> m_onSave;
     std::atomic<bool> m_bStop{false};
     std::mutex m_lock;
     std::vector<std::string> m_boxes;
@@ -223,7 +232,9 @@ TEST_F(StatusBar, SaveDialogOffersTheAddressesLastPart)
     } cases[] = {
         {"http://h/files/app.apk", "app.apk"},
         {"http://h/files/a.apk?x=1", "a.apk?x=1"},
-        {"http://h/files/", ""},
+        {"http://h/..\\..\\x.apk", "x.apk"},
+        {"http://h/C:\\Users\\Public\\x.exe", "x.exe"},
+        {"http://h/files/", "velora"},
         {"/app.apk", "velora"},
         {"app.apk", "velora"},
         {"", "velora"},
@@ -302,4 +313,55 @@ TEST_F(StatusBar, EmptyAddressStillAsksUnderTheDefaultName)
     ASSERT_NE(nullptr, Bar().GetDownloadUrl());
     EXPECT_STREQ("", Bar().GetDownloadUrl());
     EXPECT_TRUE(answerer.Boxes().empty());
+}
+
+// The caption's close button while the save dialog is open: the frame, here one of its
+// own that ends the application as the client's does, stays until the dialog has ended.
+TEST_F(StatusBar, CloseWhileTheSaveDialogIsOpenWaitsForTheDialog)
+{
+    auto* pFrame = new CMainFrame;
+    pFrame->m_bStarted = TRUE;
+    ASSERT_TRUE(pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW, NULL, NULL));
+    HWND hFrame = pFrame->m_hWnd;
+    CWnd* pClientFrame = ClientApp().m_pMainWnd;
+    ClientApp().m_pMainWnd = pFrame;
+    bool bFrameUnderDialog = false;
+    CDialogAnswerer answerer("", nullptr, [&](HWND) {
+        PostMessageA(hFrame, WM_NCLBUTTONDOWN, HTCLOSE, 0);
+        Sleep(500);
+        bFrameUnderDialog = IsWindow(hFrame) != FALSE;
+    });
+    EXPECT_EQ(S_OK, CallByName(External(), L"Download", {FileUrl("late.apk")}));
+    EXPECT_TRUE(bFrameUnderDialog);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hFrame); }, 5000));
+    ClientApp().m_pMainWnd = pClientFrame;
+    EXPECT_EQ(std::vector<std::string>{"late.apk"}, answerer.OfferedNames());
+}
+
+// A save dialog that ends because the application is quitting was answered by no one.
+TEST_F(StatusBar, SaveDialogEndedByQuittingStartsNothing)
+{
+    const CString strPathBefore = Bar().GetDownloadPath();
+    const DWORD dwUiThread = GetCurrentThreadId();
+    CDialogAnswerer answerer(m_strDir + "\\quit.apk", nullptr, [&](HWND hDialog) {
+        PostThreadMessageA(dwUiThread, WM_QUIT, 0, 0);
+        for (int i = 0; i < 300 && IsWindow(hDialog); ++i)
+            Sleep(10);
+    });
+    EXPECT_EQ(S_OK, CallByName(External(), L"Download", {FileUrl("quit.apk")}));
+    MSG msg;
+    EXPECT_TRUE(PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE)) << "left for the application's loop";
+    PumpFor(1000);
+    EXPECT_EQ(strPathBefore, Bar().GetDownloadPath());
+    EXPECT_TRUE(StandIn::Requests("/files/quit.apk").empty());
+}
+
+TEST_F(StatusBar, DownloadFromAForeignPageDoesNothing)
+{
+    const std::string held = Bar().GetDownloadUrl() ? Bar().GetDownloadUrl() : "";
+    CDialogAnswerer answerer(""); // would cancel
+    EXPECT_EQ(S_OK, CallByName(External(), L"Download", {FileUrl("foreign.apk")}, "http://ads.example.com/a.html"));
+    PumpFor(500);
+    EXPECT_TRUE(answerer.OfferedNames().empty());
+    EXPECT_EQ(held, Bar().GetDownloadUrl() ? Bar().GetDownloadUrl() : "");
 }

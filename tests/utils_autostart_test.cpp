@@ -42,11 +42,11 @@ TEST_F(AutoStartTest, RemovingAnAbsentValueFails)
 }
 
 // Read back in UTF-16, as the system keeps it: a terminated REG_SZ holding the whole
-// module path, nothing more.
-TEST_F(AutoStartTest, StoredValueIsTheTerminatedModulePath)
+// module path in double quotes, nothing more.
+TEST_F(AutoStartTest, StoredValueIsTheTerminatedQuotedModulePath)
 {
     ASSERT_TRUE(SetAutoStart());
-    CString strPath = GetModulePath();
+    CString strPath = "\"" + GetModulePath() + "\"";
     HKEY hKey = NULL;
     ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_READ, &hKey));
     DWORD dwType = 0;

@@ -1,4 +1,5 @@
 #include "util/paths.h"
+#include "util/savename.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -56,6 +57,31 @@ TEST_F(PathsTest, UninstallerIsBesideTheExecutableWhateverTheCurrentFolder)
     ASSERT_TRUE(SetCurrentDirectoryA(m_strDir));
     EXPECT_EQ(strExpected, GetUninstallerPath());
     SetCurrentDirectoryA(szCurrent);
+}
+
+// A download address names the file only: no part of it leads the save dialog to
+// another folder.
+TEST(SaveName, IsTheAddressesLastPartAfterAnySeparator)
+{
+    const struct {
+        const char* pszUrl;
+        const char* pszName;
+    } cases[] = {
+        {"http://h/files/app.apk", "app.apk"},
+        {"http://h/files/a.apk?x=1", "a.apk?x=1"},
+        {"http://h/..\\..\\x.apk", "x.apk"},
+        {"http://h/C:\\Users\\Public\\x.exe", "x.exe"},
+        {"http://h/C:x.exe", "x.exe"},
+        {"http://h/files/乗.apk", "乗.apk"}, // its second byte is the code of "\"
+        {"http://h/files/", "dflt"},
+        {"http://h/files/..", "dflt"},
+        {"http://h/x.exe\\", "dflt"},
+        {"/x.apk", "dflt"},
+        {"x.apk", "dflt"},
+        {"", "dflt"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CString(c.pszName), ProposedSaveName(c.pszUrl, "dflt")) << c.pszUrl;
 }
 
 TEST_F(PathsTest, DirectoryAndFileChecks)

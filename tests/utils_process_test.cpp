@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <string>
 
 namespace {
 
@@ -108,16 +109,78 @@ TEST_F(LaunchUpdaterTest, MissingUpdaterIsNotReported)
     EXPECT_FALSE(ReadSmallFile(m_strParent + "launched.txt", strContent));
 }
 
-TEST(AppRunning, FindsATopLevelWindowTitledExactlyVelora)
+namespace {
+
+// The fake client, copied under strName into a fresh folder, showing one window titled
+// strTitle; ended and removed with the object.
+class CFakeProgram {
+public:
+    CFakeProgram(const char* pszName, const char* pszTitle)
+    {
+        char szTemp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, szTemp);
+        m_strDir.Format("%svelora-running-%lu\\", szTemp, GetCurrentProcessId());
+        CreateDirectoryA(m_strDir, NULL);
+        m_strExe = m_strDir + pszName;
+        CString strCommand = "\"" + m_strExe + "\" " + pszTitle;
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof(startup);
+        if (CopyFileA(GetFullPath("fixture_fake_client.exe"), m_strExe, FALSE) &&
+            CreateProcessA(m_strExe, strCommand.GetBuffer(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, &m_info))
+            WaitForWindow(pszTitle);
+    }
+    ~CFakeProgram()
+    {
+        if (m_info.hProcess) {
+            TerminateProcess(m_info.hProcess, 0);
+            WaitForSingleObject(m_info.hProcess, 5000);
+            CloseHandle(m_info.hProcess);
+            CloseHandle(m_info.hThread);
+        }
+        DeleteFileA(m_strExe);
+        RemoveDirectoryA(m_strDir);
+    }
+    bool Shown() const { return m_bShown; }
+
+private:
+    void WaitForWindow(const char* pszTitle)
+    {
+        for (int i = 0; i < 200 && !m_bShown; ++i, Sleep(50)) {
+            HWND hWnd = FindWindowA("FakeClientWindow", pszTitle);
+            DWORD dwProcessId = 0;
+            GetWindowThreadProcessId(hWnd, &dwProcessId);
+            m_bShown = hWnd && dwProcessId == m_info.dwProcessId;
+        }
+    }
+
+    CString m_strDir, m_strExe;
+    PROCESS_INFORMATION m_info = {};
+    bool m_bShown = false;
+};
+
+} // namespace
+
+// A window titled "Velora" counts only when its process runs a "Velora.exe".
+TEST(AppRunning, FindsAWindowTitledVeloraOfAVeloraExe)
 {
     EXPECT_FALSE(IsAppRunning());
-    HWND hOther = CreateWindowExA(0, "STATIC", "Velora 2", WS_OVERLAPPED, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
-    ASSERT_NE(nullptr, hOther);
-    EXPECT_FALSE(IsAppRunning());
-    HWND hClient = CreateWindowExA(0, "STATIC", "Velora", WS_OVERLAPPED, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
-    ASSERT_NE(nullptr, hClient);
-    EXPECT_TRUE(IsAppRunning()); // hidden windows count too
-    DestroyWindow(hClient);
-    EXPECT_FALSE(IsAppRunning());
-    DestroyWindow(hOther);
+    HWND hOwn = CreateWindowExA(0, "STATIC", "Velora", WS_OVERLAPPED, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+    ASSERT_NE(nullptr, hOwn);
+    EXPECT_FALSE(IsAppRunning()) << "a window of utils_test.exe";
+    DestroyWindow(hOwn);
+
+    const struct {
+        const char* pszName;
+        const char* pszTitle;
+        bool bRunning;
+    } cases[] = {
+        {"Velora.exe", "Velora", true},    {"VELORA.EXE", "Velora", true},      {"Velora.exe", "Velora 2", false},
+        {"explorer.exe", "Velora", false}, {"Velora.exe.exe", "Velora", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.pszName) + " " + c.pszTitle);
+        CFakeProgram program(c.pszName, c.pszTitle);
+        ASSERT_TRUE(program.Shown());
+        EXPECT_EQ(c.bRunning, IsAppRunning());
+    }
 }

@@ -200,6 +200,18 @@ TEST_F(VeloraStartup, SecondInstanceSaysSoAndEndsWithoutAFrame)
     Close(first, hFrame);
 }
 
+// Here the test program's window stands for a folder view of a folder named Velora.
+TEST_F(VeloraStartup, AnotherProgramsWindowTitledVeloraDoesNotStopTheClient)
+{
+    HWND hOther = CreateWindowExA(0, "STATIC", "Velora", WS_OVERLAPPED, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+    ASSERT_NE(nullptr, hOther);
+    CAppDriver app(WinePath(VELORA_EXE));
+    HWND hFrame = StartAndWaitForFrame(app);
+    DestroyWindow(hOther);
+    ASSERT_NE(nullptr, hFrame);
+    Close(app, hFrame);
+}
+
 TEST_F(VeloraStartup, ClosingWithRequestsInFlightEndsCleanly)
 {
     CScriptedReply slow;

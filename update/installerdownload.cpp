@@ -9,6 +9,7 @@
 #include "msg/messages.h"
 #include "net/contentlength.h"
 #include "net/httpsocket.h"
+#include "util/savename.h"
 
 #include <memory>
 #include <string>
@@ -124,8 +125,7 @@ void Download(const CInstallerJob& job)
 
 CString ProposedInstallerName(const CString& strUrl)
 {
-    int nSlash = strUrl.ReverseFind('/');
-    return nSlash > 0 ? strUrl.Mid(nSlash + 1) : CString("setup");
+    return ProposedSaveName(strUrl, "setup");
 }
 
 UINT DownloadInstallerThreadProc(LPVOID pParam)

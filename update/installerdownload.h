@@ -24,9 +24,8 @@ struct CInstallerJob {
     CString strUrl;
 };
 
-// The file name the save dialog proposes for a download address: the text after its
-// last "/" (empty when it ends with "/"), or "setup" when no "/" follows its first
-// character.
+// The file name the save dialog proposes for a download address (ProposedSaveName),
+// "setup" when the address names no file.
 CString ProposedInstallerName(const CString& strUrl);
 
 // Worker-thread procedure; pParam a heap CInstallerJob, freed here. WM_INSTALLER_DOWNLOADED

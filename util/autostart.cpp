@@ -42,8 +42,10 @@ BOOL IsAutoStart()
     return RegQueryValueExA(key.Get(), kValueName, NULL, &dwType, NULL, &dwSize) == ERROR_SUCCESS;
 }
 
-// A REG_SZ's byte count includes its terminator: readers that trust the stored size
-// would otherwise get an unterminated path.
+// The system runs the value as a command line: unquoted, a path with a blank
+// ("C:\Program Files\...") would start whatever "C:\Program.exe" is. A REG_SZ's byte
+// count includes its terminator: readers that trust the stored size would otherwise get
+// an unterminated text.
 BOOL SetAutoStart()
 {
     CRegKey key(kRunKey, KEY_WRITE);
@@ -52,9 +54,10 @@ BOOL SetAutoStart()
     CString strPath = GetModulePath();
     if (strPath.IsEmpty())
         return FALSE;
-    DWORD dwBytes = static_cast<DWORD>(strPath.GetLength()) + 1;
-    LONG nResult =
-        RegSetValueExA(key.Get(), kValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(strPath.GetString()), dwBytes);
+    CString strCommand = "\"" + strPath + "\"";
+    DWORD dwBytes = static_cast<DWORD>(strCommand.GetLength()) + 1;
+    LONG nResult = RegSetValueExA(key.Get(), kValueName, 0, REG_SZ,
+                                  reinterpret_cast<const BYTE*>(strCommand.GetString()), dwBytes);
     return nResult == ERROR_SUCCESS;
 }
 

@@ -2,7 +2,7 @@
 #define UTIL_AUTOSTART_H
 
 // Starting the client with Windows: the value "Velora" under the machine's Run key
-// holds the executable's path. Only the value's presence counts.
+// holds the executable's path in double quotes. Only the value's presence counts.
 
 #include <windows.h>
 

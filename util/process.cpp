@@ -2,6 +2,7 @@
 
 #include "util/paths.h"
 
+#include <string>
 #include <vector>
 
 // The path goes in as the application name too: a command line alone would be split
@@ -32,9 +33,38 @@ void LaunchUpdater()
     LaunchProgram(GetUpdaterPath());
 }
 
+namespace {
+
+// Compared in UTF-16: no byte of a double-byte character can pass for the separator.
+bool IsClientExecutable(DWORD dwProcessId)
+{
+    HANDLE hProcess = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, dwProcessId);
+    if (!hProcess)
+        return false;
+    std::vector<wchar_t> buffer(32768, L'\0');
+    DWORD nLength = static_cast<DWORD>(buffer.size());
+    BOOL bNamed = QueryFullProcessImageNameW(hProcess, 0, buffer.data(), &nLength);
+    CloseHandle(hProcess);
+    if (!bNamed)
+        return false;
+    std::wstring strPath(buffer.data(), nLength);
+    return lstrcmpiW(strPath.substr(strPath.find_last_of(L"\\/") + 1).c_str(), L"Velora.exe") == 0;
+}
+
+} // namespace
+
+// Other programs may show a window of that title too (a folder view of a folder named
+// Velora): only a client's own window counts.
 bool IsAppRunning()
 {
-    return FindWindowA(NULL, "Velora") != NULL;
+    for (HWND hWnd = FindWindowExA(NULL, NULL, NULL, "Velora"); hWnd;
+         hWnd = FindWindowExA(NULL, hWnd, NULL, "Velora")) {
+        DWORD dwProcessId = 0;
+        GetWindowThreadProcessId(hWnd, &dwProcessId);
+        if (IsClientExecutable(dwProcessId))
+            return true;
+    }
+    return false;
 }
 
 void TerminateOwnProcess(unsigned int nExitCode)

@@ -10,7 +10,8 @@
 void LaunchProgram(const CString& strPath);
 // Starts "Update.exe" from the executable's folder; reports nothing.
 void LaunchUpdater();
-// True when a top-level window titled exactly "Velora" exists.
+// True when a top-level window titled "Velora" exists whose process runs an executable
+// named "Velora.exe" (any folder, any letter case).
 bool IsAppRunning();
 // Ends this process at once with nExitCode: no window is destroyed, nothing is saved
 // and no exit handling runs.

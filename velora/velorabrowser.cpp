@@ -1,5 +1,6 @@
 #include "velora/velorabrowser.h"
 
+#include "ctrl/scriptcaller.h"
 #include "framework/trace.h"
 #include "msg/messages.h"
 #include "task/ihttptask.h"
@@ -20,9 +21,19 @@ const char kBanner[] = "\n\n>>>>>>>>>>>>>>>>>>>>>>>\n";
 
 LONG s_nNavigateParams = 0;
 
+// Script of the service's own pages and frames reaches the methods; a call from any
+// other page does nothing.
 const CDispatchEntry kBrowserMethods[] = {
-    DISP_FUNCTION_VOID(CVeloraBrowser, "ExecuteLogin", ExecuteLogin),
-    DISP_FUNCTION_TEXT(CVeloraBrowser, "Download", Download),
+    {L"ExecuteLogin", 0,
+     [](CCmdTarget* pTarget, const CString*) {
+         if (IsScriptCallerServicePage())
+             static_cast<CVeloraBrowser*>(pTarget)->ExecuteLogin();
+     }},
+    {L"Download", 1,
+     [](CCmdTarget* pTarget, const CString* pArgs) {
+         if (IsScriptCallerServicePage())
+             static_cast<CVeloraBrowser*>(pTarget)->Download(pArgs[0]);
+     }},
 };
 const CDispatchMap kBrowserDispatchMap = {kBrowserMethods, sizeof(kBrowserMethods) / sizeof(kBrowserMethods[0])};
 

@@ -4,8 +4,8 @@
 // pages. Before every navigation it clears the service's pages from the platform's
 // caches; a navigation without the client's "User-Agent:PC" header is cancelled and
 // made again, once the message loop runs, with the header added and the session
-// cookie set. Page script reaches ExecuteLogin and Download as window.external's
-// methods; right-button presses never reach the page.
+// cookie set. Script of the service's own pages and frames reaches ExecuteLogin and
+// Download as window.external's methods; right-button presses never reach the page.
 #include "ctrl/fixhtmlview.h"
 #include "framework/autoobject.h"
 #include "framework/dyncreate.h"

@@ -35,8 +35,15 @@ template <class T> CComPtr<T> SiteInterface(CHtmlView* pView, REFIID riid)
 }
 // The page's window.external as the browser obtains it from the site.
 CComPtr<IDispatch> ExternalOf(CHtmlView* pView);
+// A page of the service root.
+std::string ServicePageUrl();
+// The caller a script engine names in its calls (IDispatchEx::InvokeEx): the services of
+// a page whose window's location.href is strUrl.
+CComPtr<IServiceProvider> ScriptCaller(const std::string& strUrl);
 // Calls a method of a script's external object by name with text arguments, as script
-// does; the call's result.
-HRESULT CallByName(IDispatch* pObject, const wchar_t* pszName, const std::vector<std::string>& args);
+// of the page at strCallerUrl does; an empty strCallerUrl calls through IDispatch,
+// naming no caller. The call's result.
+HRESULT CallByName(IDispatch* pObject, const wchar_t* pszName, const std::vector<std::string>& args,
+                   const std::string& strCallerUrl = ServicePageUrl());
 
 #endif
