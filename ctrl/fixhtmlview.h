@@ -4,7 +4,7 @@
 // own control site (CDocHostSite), the view's automation object as the page's
 // window.external (so page script reaches the derived view's dispatch map), and the
 // service host's name in place of the browser's standard caption of script boxes.
-#include "framework/dyncreate.h"
+#include "framework/object.h"
 #include "framework/htmlview.h"
 
 class CFixHtmlView : public CHtmlView {

@@ -4,7 +4,7 @@
 // documents and the application. A frame offers a command to its document and to the
 // application when it does not handle it itself. A command target may also offer the
 // methods of its dispatch map to COM clients (automation).
-#include "framework/dyncreate.h"
+#include "framework/object.h"
 
 #include <ole2.h>
 

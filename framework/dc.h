@@ -14,7 +14,6 @@ public:
     CPaintDC(const CPaintDC&) = delete;
     CPaintDC& operator=(const CPaintDC&) = delete;
     operator HDC() const { return m_hDC; }
-    const PAINTSTRUCT& PaintStruct() const { return m_ps; }
 
 private:
     HWND m_hWnd;

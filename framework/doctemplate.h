@@ -23,7 +23,6 @@ public:
     ~CDocTemplate() override = default;
 
     CString GetDocString(DocStringIndex nIndex) const;
-    UINT GetResourceID() const { return m_nIDResource; }
     // NULL path: a new document. NULL result: it could not be made or opened.
     virtual CDocument* OpenDocumentFile(const char* lpszPathName, BOOL bMakeVisible = TRUE) = 0;
     // The template's first document, or NULL.

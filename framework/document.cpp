@@ -21,7 +21,6 @@ BOOL CDocument::OnNewDocument()
 {
     DeleteContents();
     m_strPathName.Empty();
-    m_bModified = FALSE;
     return TRUE;
 }
 
@@ -45,7 +44,6 @@ BOOL CDocument::OnOpenDocument(const char* lpszPathName)
             return FALSE;
         }
     }
-    m_bModified = FALSE;
     return TRUE;
 }
 
@@ -69,7 +67,6 @@ BOOL CDocument::OnSaveDocument(const char* lpszPathName)
         ReportFailure("无法保存文件 %s。", lpszPathName);
         return FALSE;
     }
-    m_bModified = FALSE;
     return TRUE;
 }
 

@@ -28,9 +28,6 @@ public:
     const CString& GetPathName() const { return m_strPathName; }
     void SetPathName(const char* lpszPathName);
     const CString& GetTitle() const { return m_strTitle; }
-    void SetTitle(const char* lpszTitle) { m_strTitle = lpszTitle; }
-    BOOL IsModified() const { return m_bModified; }
-    void SetModifiedFlag(BOOL bModified = TRUE) { m_bModified = bModified; }
     CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
 
     CDocTemplate* m_pDocTemplate = NULL;
@@ -42,7 +39,6 @@ private:
     BOOL WriteTo(const CString& strPath);
     CString m_strPathName;
     CString m_strTitle;
-    BOOL m_bModified = FALSE;
 };
 
 #endif

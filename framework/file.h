@@ -43,7 +43,6 @@ public:
     LONGLONG GetLength() const;
     LONGLONG GetPosition() const;
     const char* GetFilePath() const { return m_strPath.c_str(); }
-    HANDLE GetHandle() const { return m_hFile; }
 
 private:
     HANDLE m_hFile = INVALID_HANDLE_VALUE;

@@ -39,7 +39,6 @@ public:
     // The control's automation interface (no reference added); NULL without a control.
     IWebBrowser2* GetBrowser() const { return m_pBrowser.Get(); }
     // The control's site (no reference added); NULL without a control.
-    COleControlSite* GetControlSite() const { return m_pSite.Get(); }
 
     // Before every navigation of the page or of a frame: pDisp is the browser object of
     // the page or frame that navigates; *pbCancel TRUE stops the navigation.

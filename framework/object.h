@@ -1,10 +1,7 @@
 #ifndef FRAMEWORK_OBJECT_H
 #define FRAMEWORK_OBJECT_H
 
-// The root of the framework's serialisable classes and their run-time class records.
-// A serialisable class declares its record with DECLARE_SERIAL and defines it with
-// IMPLEMENT_SERIAL; the definition also enters the record, at program start, in the
-// list that CRuntimeClass::FromName searches, so the class can be created by name.
+// The root of the framework's classes and their run-time class records.
 
 #include <windows.h>
 
@@ -52,27 +49,44 @@ protected:
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
 
-#define DECLARE_SERIAL(class_name)                                                                                     \
+// Three kinds of record: DYNAMIC gives a class its record (for IsKindOf); DYNCREATE also lets
+// the framework create it from the record (document templates and splitter panes create
+// their classes so); SERIAL also names a schema and enters the record, at program start, in
+// the list that CRuntimeClass::FromName searches.
+#define DECLARE_DYNAMIC(class_name)                                                                                    \
 public:                                                                                                                \
     static CRuntimeClass class##class_name;                                                                            \
-    static CObject* CreateObject();                                                                                    \
     CRuntimeClass* GetRuntimeClass() const override;
 
-#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                                                         \
-    CObject* class_name::CreateObject()                                                                                \
-    {                                                                                                                  \
-        return new class_name;                                                                                         \
-    }                                                                                                                  \
-    CRuntimeClass class_name::class##class_name = {#class_name,                                                        \
-                                                   static_cast<int>(sizeof(class_name)),                               \
-                                                   wSchema,                                                            \
-                                                   class_name::CreateObject,                                           \
-                                                   RUNTIME_CLASS(base_class_name),                                     \
-                                                   NULL};                                                              \
+#define DECLARE_DYNCREATE(class_name)                                                                                  \
+    DECLARE_DYNAMIC(class_name)                                                                                        \
+    static CObject* CreateObject();
+
+#define DECLARE_SERIAL(class_name) DECLARE_DYNCREATE(class_name)
+
+#define RUNTIME_CLASS_RECORD(class_name, base_class_name, wSchema, pfnCreate)                                          \
+    CRuntimeClass class_name::class##class_name = {#class_name, static_cast<int>(sizeof(class_name)), wSchema,         \
+                                                   pfnCreate,   RUNTIME_CLASS(base_class_name),       NULL};           \
     CRuntimeClass* class_name::GetRuntimeClass() const                                                                 \
     {                                                                                                                  \
         return RUNTIME_CLASS(class_name);                                                                              \
-    }                                                                                                                  \
+    }
+
+#define CREATE_OBJECT_BODY(class_name)                                                                                 \
+    CObject* class_name::CreateObject()                                                                                \
+    {                                                                                                                  \
+        return new class_name;                                                                                         \
+    }
+
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name) RUNTIME_CLASS_RECORD(class_name, base_class_name, 0xFFFF, NULL)
+
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                                               \
+    CREATE_OBJECT_BODY(class_name)                                                                                     \
+    RUNTIME_CLASS_RECORD(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
+
+#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                                                         \
+    CREATE_OBJECT_BODY(class_name)                                                                                     \
+    RUNTIME_CLASS_RECORD(class_name, base_class_name, wSchema, class_name::CreateObject)                               \
     static const CClassInit s_init##class_name(RUNTIME_CLASS(class_name));
 
 #endif

@@ -26,7 +26,6 @@ public:
     HRESULT CreateControl(REFCLSID clsid, const RECT& rc);
     // The control (no reference added); NULL before creation and after Close.
     IUnknown* GetControlUnknown() const { return m_pObject.Get(); }
-    HWND GetHostWindow() const { return m_hWndHost; }
     void MoveControl(const RECT& rc);
     // Offers a keyboard message to the active control; TRUE when it used it.
     BOOL TranslateKey(MSG* pMsg);

@@ -18,8 +18,6 @@ public:
     // NULL when there is no such pane.
     CWnd* GetPane(int row, int col) const;
     int IdFromRowCol(int row, int col) const { return 59648 + row * 16 + col; }
-    int GetRowCount() const { return m_nRows; }
-    int GetColumnCount() const { return m_nCols; }
     virtual void RecalcLayout();
 
 protected:

@@ -35,20 +35,6 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
     return TRUE;
 }
 
-UINT CStatusBar::GetItemID(int nIndex) const
-{
-    return nIndex >= 0 && nIndex < GetCount() ? m_indicators[static_cast<size_t>(nIndex)] : 0;
-}
-
-BOOL CStatusBar::SetPaneText(int nIndex, const char* lpszNewText)
-{
-    if (nIndex < 0 || nIndex >= GetCount())
-        return FALSE;
-    m_texts[static_cast<size_t>(nIndex)] = lpszNewText;
-    ::SendMessageA(m_hWnd, SB_SETTEXTA, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszNewText));
-    return TRUE;
-}
-
 CString CStatusBar::GetPaneText(int nIndex) const
 {
     return nIndex >= 0 && nIndex < GetCount() ? m_texts[static_cast<size_t>(nIndex)] : CString();

@@ -16,8 +16,6 @@ public:
     BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE, UINT nID = AFX_IDW_STATUS_BAR);
     BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
     int GetCount() const { return static_cast<int>(m_indicators.size()); }
-    UINT GetItemID(int nIndex) const;
-    BOOL SetPaneText(int nIndex, const char* lpszNewText);
     CString GetPaneText(int nIndex) const;
     // The height the frame gives the bar.
     int CalcHeight() const;

@@ -478,11 +478,6 @@ DWORD CWnd::GetStyle() const
     return static_cast<DWORD>(GetWindowLongPtrA(m_hWnd, GWL_STYLE));
 }
 
-DWORD CWnd::GetExStyle() const
-{
-    return static_cast<DWORD>(GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
-}
-
 namespace {
 
 BOOL ModifyLong(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags)

@@ -71,7 +71,6 @@ public:
     void SetWindowText(const char* lpszString);
     CString GetWindowText() const;
     DWORD GetStyle() const;
-    DWORD GetExStyle() const;
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL IsWindowVisible() const;

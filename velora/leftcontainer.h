@@ -9,7 +9,7 @@
 // the same UI-thread step, before any paint or click can read them.
 #include "ctrl/customtreectrl.h"
 #include "ctrl/iurlswitcher.h"
-#include "framework/dyncreate.h"
+#include "framework/object.h"
 #include "framework/view.h"
 
 class TreeNode;

@@ -8,7 +8,7 @@
 
 #include "ctrl/customstatusbar.h"
 #include "framework/cstring.h"
-#include "framework/dyncreate.h"
+#include "framework/object.h"
 #include "framework/framewnd.h"
 #include "model/treenode.h"
 #include "velora/velorasplitterwnd.h"

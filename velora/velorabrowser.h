@@ -8,7 +8,7 @@
 // Download as window.external's methods; right-button presses never reach the page.
 #include "ctrl/fixhtmlview.h"
 #include "framework/autoobject.h"
-#include "framework/dyncreate.h"
+#include "framework/object.h"
 
 // A cancelled navigation on its way to its repetition (WM_DEFERRED_NAVIGATE).
 struct CNavigateParams {

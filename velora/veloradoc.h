@@ -5,7 +5,7 @@
 // executable and holds exactly the account record's fields.
 
 #include "framework/document.h"
-#include "framework/dyncreate.h"
+#include "framework/object.h"
 #include "model/userinfo.h"
 
 class CVeloraDoc : public CDocument {

@@ -2,7 +2,7 @@
 #define VELORA_VELORASPLITTERWND_H
 // The main frame's client area: a splitter the user cannot move, with no bar between
 // its panes but a one-pixel gap, painted in the client's blue.
-#include "framework/dyncreate.h"
+#include "framework/object.h"
 #include "framework/splitterwnd.h"
 
 class CVeloraSplitterWnd : public CSplitterWnd {

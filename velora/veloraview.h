@@ -4,7 +4,7 @@
 // The view class the document template names. The main frame puts a splitter in its
 // place, so it is never shown; it must exist and be creatable for the template.
 
-#include "framework/dyncreate.h"
+#include "framework/object.h"
 #include "framework/view.h"
 
 class CVeloraDoc;
