@@ -28,8 +28,8 @@ typedef std::function<bool(long long nReceived, long long nTotal)> DownloadProgr
 enum EDownloadEnd {
     DOWNLOAD_BAD_URL,    // unparsable address, or a request too long for its buffer: box, nothing else
     DOWNLOAD_NO_FILE,    // the file could not be created: box, no request
-    DOWNLOAD_INCOMPLETE, // less than a known, non-zero size arrived; a box has said why (unless
-                         // the progress callback stopped it)
+    DOWNLOAD_INCOMPLETE, // no connection, an unusable reply or less than its size arrived; a box
+                         // has said why, unless the progress callback stopped it
     DOWNLOAD_COMPLETE    // the whole size arrived
 };
 
