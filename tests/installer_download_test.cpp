@@ -3,16 +3,12 @@
 
 #include "framework/messagebox.h"
 #include "msg/messages.h"
-#include "tests/support/boxanswerer.h"
 #include "tests/support/dialogs.h"
-#include "tests/support/replyheadcases.h"
+#include "tests/support/downloadfixture.h"
 #include "tests/support/standin.h"
 #include "update/installerdownload.h"
 
 #include <gtest/gtest.h>
-#include <fstream>
-#include <iterator>
-#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -21,102 +17,24 @@ namespace {
 
 typedef std::tuple<long long, long long, int> Progress; // total, received, percentage
 
-// Keeps what the worker sends, as the page would: it takes (and frees) each record.
-class CPageStandIn {
-public:
-    CPageStandIn()
-    {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = Proc;
-        wc.hInstance = GetModuleHandle(NULL);
-        wc.lpszClassName = "InstallerPageTest";
-        RegisterClassA(&wc);
-        m_hWnd = CreateWindowA("InstallerPageTest", "", WS_OVERLAPPED, 0, 0, 10, 10, NULL, NULL, wc.hInstance, this);
-    }
-    ~CPageStandIn()
-    {
-        if (IsWindow(m_hWnd))
-            DestroyWindow(m_hWnd);
-    }
-    HWND Handle() const { return m_hWnd; }
-    bool WaitForEnd(DWORD dwTimeoutMs)
-    {
-        DWORD dwStart = GetTickCount();
-        while (ends.empty() && GetTickCount() - dwStart < dwTimeoutMs) {
-            MsgWaitForMultipleObjects(0, NULL, FALSE, 100, QS_ALLINPUT);
-            MSG msg;
-            while (PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-                DispatchMessage(&msg);
-        }
-        return !ends.empty();
-    }
-
-    std::vector<Progress> progress;
-    std::vector<WPARAM> ends;
-
-private:
-    static LRESULT CALLBACK Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-    {
-        if (uMsg == WM_NCCREATE)
-            SetWindowLongPtr(hWnd, GWLP_USERDATA,
-                             reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCT*>(lParam)->lpCreateParams));
-        auto* pThis = reinterpret_cast<CPageStandIn*>(GetWindowLongPtr(hWnd, GWLP_USERDATA));
-        if (pThis && uMsg == WM_INSTALLER_PROGRESS) {
-            auto* pRecord = reinterpret_cast<CInstallerProgress*>(lParam);
-            pThis->progress.emplace_back(pRecord->nTotal, pRecord->nReceived, pRecord->nPercent);
-            delete pRecord;
-            return TRUE;
-        }
-        if (pThis && uMsg == WM_INSTALLER_DOWNLOADED) {
-            pThis->ends.push_back(wParam);
-            return 0;
-        }
-        return DefWindowProc(hWnd, uMsg, wParam, lParam);
-    }
-    HWND m_hWnd;
-};
-
-class InstallerDownload : public ::testing::Test {
+// A hidden window stands for the page: it takes (and frees) each record, as the page does.
+class InstallerDownload : public CDownloadFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(StandIn::Reset()) << "the service stand-in does not answer";
-        char szTemp[MAX_PATH];
-        GetTempPathA(MAX_PATH, szTemp);
-        m_strDir = std::string(szTemp) + "velora-inst-" + std::to_string(GetCurrentProcessId()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        CreateDirectoryA(m_strDir.c_str(), NULL);
-    }
+    InstallerDownload() : CDownloadFixture(WM_INSTALLER_PROGRESS, WM_INSTALLER_DOWNLOADED) {}
 
-    static std::string Url(const std::string& path) { return "http://" + StandIn::DownloadHost() + path; }
-    std::string FilePath(const std::string& name) const { return m_strDir + "\\" + name; }
-    static std::string ReadFile(const std::string& path)
+    LRESULT OnProgress(LPARAM lParam) override
     {
-        std::ifstream in(path, std::ios::binary);
-        if (!in)
-            return "<missing>";
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    static std::string Pattern(size_t n)
-    {
-        std::string text;
-        for (size_t i = 0; i < n; ++i)
-            text += static_cast<char>(i * 7 % 251);
-        return text;
-    }
-    static bool QueueRaw(const std::string& path, const std::string& response)
-    {
-        CScriptedReply reply;
-        reply.raw = true;
-        reply.body = response;
-        return StandIn::QueueReply(path, reply);
+        auto* pRecord = reinterpret_cast<CInstallerProgress*>(lParam);
+        progress.emplace_back(pRecord->nTotal, pRecord->nReceived, pRecord->nPercent);
+        delete pRecord;
+        return TRUE;
     }
 
     // Starts a worker and answers its save dialog with strName in the test's folder
     // (empty: cancels it); the proposed name in m_strProposed. The worker's thread handle.
     HANDLE Start(const std::string& url, const std::string& strName)
     {
-        DWORD dwThread = StartInstallerDownload(m_page.Handle(), CString(url));
+        DWORD dwThread = StartInstallerDownload(Window(), CString(url));
         EXPECT_NE(0u, dwThread);
         HANDLE hThread = OpenThread(SYNCHRONIZE, FALSE, dwThread);
         HWND hDialog = WaitForFileDialog(GetCurrentProcessId());
@@ -132,23 +50,20 @@ protected:
     {
         HANDLE hThread = Start(url, strName);
         ASSERT_NE(nullptr, hThread);
-        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(hThread, 20000));
-        CloseHandle(hThread);
-        m_page.WaitForEnd(500);
-        EXPECT_TRUE(m_page.ends.empty());
-        EXPECT_TRUE(m_page.progress.empty());
+        Join(hThread);
+        WaitForEnds(1, 500);
+        EXPECT_TRUE(ends.empty());
+        EXPECT_TRUE(progress.empty());
     }
     void RunToEnd(const std::string& url, const std::string& strName)
     {
         HANDLE hThread = Start(url, strName);
-        ASSERT_TRUE(m_page.WaitForEnd(30000));
+        ASSERT_TRUE(WaitForEnds(1, 30000));
         if (hThread)
             CloseHandle(hThread);
     }
 
-    CPageStandIn m_page;
-    std::unique_ptr<CBoxAnswerer> m_answerer{new CBoxAnswerer()};
-    std::string m_strDir;
+    std::vector<Progress> progress;
     std::string m_strProposed;
 };
 
@@ -171,10 +86,8 @@ TEST_F(InstallerDownload, OneRecordPerBlockOnPort80AndACompleteEnd)
     // The address's own port is not used, and a name typed without extension gets "exe".
     RunToEnd("http://" + StandIn::DownloadHost() + ":8080/files/v2.exe", "typed");
     EXPECT_EQ("v2.exe", m_strProposed);
-    EXPECT_EQ((std::vector<Progress>{{2500, 1024, 40}, {2500, 2048, 81}, {2500, 2500, 100}}), m_page.progress);
-    EXPECT_EQ((std::vector<WPARAM>{0}), m_page.ends);
-    EXPECT_EQ(body, ReadFile(FilePath("typed.exe")));
-    EXPECT_TRUE(m_answerer->Boxes().empty());
+    EXPECT_EQ((std::vector<Progress>{{2500, 1024, 40}, {2500, 2048, 81}, {2500, 2500, 100}}), progress);
+    ExpectEnd(0, FilePath("typed.exe"), body, 0, "");
     std::vector<CReceivedRequest> requests = StandIn::Requests("/files/v2.exe");
     ASSERT_EQ(1u, requests.size());
     EXPECT_EQ(StandIn::DownloadHost(), requests[0].Header("Host"));
@@ -186,11 +99,11 @@ TEST_F(InstallerDownload, PercentagesOfALargeInstallerRiseTo100)
     const int nSize = 22000000;
     ASSERT_TRUE(StandIn::QueueReply("/files/large.exe", 200, std::string(nSize, 'v')));
     RunToEnd(Url("/files/large.exe"), "large.exe");
-    ASSERT_EQ(static_cast<size_t>((nSize + 1023) / 1024), m_page.progress.size());
-    for (size_t i = 1; i < m_page.progress.size(); ++i)
-        ASSERT_LE(std::get<2>(m_page.progress[i - 1]), std::get<2>(m_page.progress[i])) << i;
-    EXPECT_EQ(Progress(nSize, nSize, 100), m_page.progress.back());
-    EXPECT_EQ((std::vector<WPARAM>{0}), m_page.ends);
+    ASSERT_EQ(static_cast<size_t>((nSize + 1023) / 1024), progress.size());
+    for (size_t i = 1; i < progress.size(); ++i)
+        ASSERT_LE(std::get<2>(progress[i - 1]), std::get<2>(progress[i])) << i;
+    EXPECT_EQ(Progress(nSize, nSize, 100), progress.back());
+    EXPECT_EQ((std::vector<WPARAM>{0}), ends);
 }
 
 // Only a whole header with a 2xx status and a size makes the body the installer;
@@ -201,26 +114,20 @@ TEST_F(InstallerDownload, ReplyHeadDecidesWhetherTheBodyIsTheInstaller)
     int nCase = 0;
     for (const CReplyHeadCase& c : ReplyHeadCases()) {
         SCOPED_TRACE(c.pszName);
-        m_page.ends.clear();
-        m_page.progress.clear();
+        ends.clear();
+        progress.clear();
         size_t nBoxes = m_answerer->Boxes().size();
         ASSERT_TRUE(QueueRaw("/files/head.exe", c.response));
         const std::string name = "head" + std::to_string(++nCase) + ".exe";
         RunToEnd(Url("/files/head.exe"), name);
-        EXPECT_EQ((std::vector<WPARAM>{c.updateBox.empty() ? 0u : 1u}), m_page.ends);
-        EXPECT_EQ(c.file, ReadFile(FilePath(name)));
-        std::vector<std::string> boxes = m_answerer->Boxes();
-        boxes.erase(boxes.begin(), boxes.begin() + nBoxes);
-        std::vector<std::string> expected;
-        if (!c.updateBox.empty())
-            expected.push_back("Update|" + c.updateBox);
-        EXPECT_EQ(expected, boxes);
+        ExpectEnd(c.updateBox.empty() ? 0 : 1, FilePath(name), c.file, nBoxes,
+                  c.updateBox.empty() ? "" : "Update|" + c.updateBox);
         if (c.nTotal == 0) {
-            EXPECT_TRUE(m_page.progress.empty());
+            EXPECT_TRUE(progress.empty());
         } else {
-            ASSERT_FALSE(m_page.progress.empty());
-            EXPECT_EQ(c.nTotal, std::get<0>(m_page.progress.back()));
-            EXPECT_EQ(c.nLastPercent, std::get<2>(m_page.progress.back()));
+            ASSERT_FALSE(progress.empty());
+            EXPECT_EQ(c.nTotal, std::get<0>(progress.back()));
+            EXPECT_EQ(c.nLastPercent, std::get<2>(progress.back()));
         }
     }
     AfxSetAppTitle(NULL);
@@ -242,14 +149,11 @@ TEST_F(InstallerDownload, FailedTransfersEndIncompleteAfterTheirBox)
     };
     AfxSetAppTitle("Update");
     for (const auto& c : cases) {
-        m_page.ends.clear();
+        ends.clear();
         size_t nBoxes = m_answerer->Boxes().size();
+        SCOPED_TRACE(c.url);
         RunToEnd(c.url, c.name);
-        EXPECT_EQ((std::vector<WPARAM>{1}), m_page.ends) << c.url;
-        EXPECT_EQ(c.file, ReadFile(FilePath(c.name))) << c.url;
-        std::vector<std::string> boxes = m_answerer->Boxes();
-        ASSERT_EQ(nBoxes + 1, boxes.size()) << c.url;
-        EXPECT_EQ(c.box, boxes.back());
+        ExpectEnd(1, FilePath(c.name), c.file, nBoxes, c.box);
     }
     AfxSetAppTitle(NULL);
 }
@@ -274,7 +178,7 @@ TEST_F(InstallerDownload, TargetThatCannotBeCreatedIsReported)
     HANDLE hHeld = CreateFileA(FilePath("held.exe").c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, hHeld);
     AfxSetAppTitle("Update");
-    DWORD dwThread = StartInstallerDownload(m_page.Handle(), CString(Url("/files/held.exe")));
+    DWORD dwThread = StartInstallerDownload(Window(), CString(Url("/files/held.exe")));
     HANDLE hThread = OpenThread(SYNCHRONIZE, FALSE, dwThread);
     HWND hDialog = WaitForFileDialog(GetCurrentProcessId());
     ASSERT_NE(nullptr, hDialog);
@@ -285,12 +189,11 @@ TEST_F(InstallerDownload, TargetThatCannotBeCreatedIsReported)
     EXPECT_NE("", AnswerMessageBox(GetCurrentProcessId(), IDYES));
     EXPECT_EQ("Update|无法创建文件: " + FilePath("held.exe"), AnswerMessageBox(GetCurrentProcessId(), IDOK));
     ASSERT_NE(nullptr, hThread);
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(hThread, 20000));
-    CloseHandle(hThread);
+    Join(hThread);
     CloseHandle(hHeld);
     AfxSetAppTitle(NULL);
-    m_page.WaitForEnd(500);
-    EXPECT_TRUE(m_page.ends.empty());
+    WaitForEnds(1, 500);
+    EXPECT_TRUE(ends.empty());
     EXPECT_TRUE(StandIn::Requests("/files/held.exe").empty());
 }
 
@@ -298,16 +201,15 @@ TEST_F(InstallerDownload, TargetThatCannotBeCreatedIsReported)
 TEST_F(InstallerDownload, ClosedPageReceivesNothing)
 {
     ASSERT_TRUE(StandIn::QueueReply("/files/late.exe", 200, Pattern(5000)));
-    DWORD dwThread = StartInstallerDownload(m_page.Handle(), CString(Url("/files/late.exe")));
+    DWORD dwThread = StartInstallerDownload(Window(), CString(Url("/files/late.exe")));
     HANDLE hThread = OpenThread(SYNCHRONIZE, FALSE, dwThread);
     HWND hDialog = WaitForFileDialog(GetCurrentProcessId());
     ASSERT_NE(nullptr, hDialog);
-    DestroyWindow(m_page.Handle());
+    DestroyWindow(Window());
     EXPECT_TRUE(AnswerFileDialog(hDialog, FilePath("late.exe")));
     ASSERT_NE(nullptr, hThread);
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(hThread, 20000));
-    CloseHandle(hThread);
-    EXPECT_TRUE(m_page.progress.empty());
-    EXPECT_TRUE(m_page.ends.empty());
+    Join(hThread);
+    EXPECT_TRUE(progress.empty());
+    EXPECT_TRUE(ends.empty());
     EXPECT_EQ(1024u, ReadFile(FilePath("late.exe")).size());
 }

@@ -2,6 +2,8 @@
 #define UTIL_DOWNLOADTHREAD_H
 
 #include "framework/cstring.h"
+#include "net/downloadtransfer.h"
+
 #include <windows.h>
 
 // What one download worker needs, in its own copies: the worker owns and frees the
@@ -10,6 +12,7 @@ struct CDownloadJob {
     CString strUrl;
     CString strFilePath;
     HWND hWnd; // receives WM_DOWNLOAD_PROGRESS and WM_DOWNLOAD_DONE
+    int nReceiveTimeoutMs = kDownloadReceiveTimeoutMs;
 };
 
 // Worker-thread procedure: fetches pParam's URL (a heap CDownloadJob, freed here) from
@@ -22,6 +25,7 @@ UINT DownloadThreadProc(LPVOID pParam);
 
 // Starts DownloadThreadProc on a framework worker thread with a new record; the
 // thread id, or 0 when no thread could be started (nothing is then sent).
-DWORD StartDownload(const CString& strUrl, const CString& strFilePath, HWND hWnd);
+DWORD StartDownload(const CString& strUrl, const CString& strFilePath, HWND hWnd,
+                    int nReceiveTimeoutMs = kDownloadReceiveTimeoutMs);
 
 #endif
