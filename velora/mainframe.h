@@ -46,8 +46,8 @@ public:
     // stands for, when there is such a category.
     void SelectBookMenu(int nSelection);
 
-    // The floating user-info box beside the user area, shown while the pointer is over
-    // it and the user is logged in.
+    // The caption shows the floating user-info box while the pointer is over the user
+    // area and the user is logged in, and hides it otherwise.
     void ShowFloatBox();
     void HideFloatBox();
     CCaption& GetCaption() { return m_caption; }
