@@ -1,5 +1,6 @@
 #include "ctrl/skinneddialog.h"
 
+#include "ctrl/nonclientpaint.h"
 #include "ctrl/skinimage.h"
 #include "ctrl/skintext.h"
 #include "framework/dc.h"
@@ -43,17 +44,8 @@ CSkinnedDialog::CSkinnedDialog(UINT nIDTemplate, UINT nIDTitle, CWnd* pParentWnd
 
 LRESULT CSkinnedDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_MOVE:
-    case WM_NOTIFY:
-    case WM_NCPAINT:
-    case WM_NCACTIVATE: {
-        CWindowDC dc(m_hWnd);
-        if (dc)
-            DrawFrame(dc);
+    if (PaintNonClientInstead(m_hWnd, message, [this](HDC hDC) { DrawFrame(hDC); }))
         return 1;
-    }
-    }
     return CDialog::DefWindowProc(message, wParam, lParam);
 }
 

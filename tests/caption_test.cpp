@@ -38,6 +38,12 @@ POINT Centre(const RECT& rc)
     return FromWindow((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2 > 30 ? 44 : (rc.top + rc.bottom) / 2);
 }
 
+// A part's rectangle, kept by the frame's caption as the window changes size.
+const RECT& Part(ECaptionPart ePart, CMainFrame* pFrame = Frame())
+{
+    return pFrame->GetCaption().PartRect(ePart);
+}
+
 POINT InClientArea()
 {
     return FromWindow(600, 400);
@@ -106,18 +112,18 @@ TEST_F(Caption, HitTestsTheWindowButtonsByTheirLeftAndTopEdges)
 TEST_F(Caption, HoverMarksWhatIsUnderThePointerUntilItLeaves)
 {
     CMainFrame* pFrame = Frame();
-    pFrame->m_nSelectedMenu = selectBookPlaza;
+    pFrame->GetCaption().SetSelection(selectBookPlaza);
     const struct {
         const RECT* pRect;
         COLORREF hovered, otherwise; // read just inside the top-left corner
     } elements[] = {
-        {&pFrame->m_rcBookPlaza, kSkinFlat_book_menu_focus, kSkinFlat_book_menu_focus}, // chosen: no hover mark
-        {&pFrame->m_rcJourneyCapture, kSkinFlat_book_menu_hover, kSkinFlat_bg_title_bar},
-        {&pFrame->m_rcMid, kSkinFlat_book_menu_hover, kSkinFlat_bg_title_bar},
-        {&pFrame->m_rcSetting, kSkinFlat_book_menu_hover, kSkinFlat_bg_title_bar},
-        {&pFrame->m_rcMin, kSkinFlat_bg_op_window, kSkinFlat_bg_title_bar},
-        {&pFrame->m_rcMax, kSkinFlat_bg_op_window, kSkinFlat_bg_title_bar},
-        {&pFrame->m_rcClose, kSkinFlat_bg_close, kSkinFlat_bg_title_bar},
+        {&Part(partBookPlaza), kSkinFlat_book_menu_focus, kSkinFlat_book_menu_focus}, // chosen: no hover mark
+        {&Part(partJourneyCapture), kSkinFlat_book_menu_hover, kSkinFlat_bg_title_bar},
+        {&Part(partMid), kSkinFlat_book_menu_hover, kSkinFlat_bg_title_bar},
+        {&Part(partSetting), kSkinFlat_book_menu_hover, kSkinFlat_bg_title_bar},
+        {&Part(partMinimize), kSkinFlat_bg_op_window, kSkinFlat_bg_title_bar},
+        {&Part(partMaximize), kSkinFlat_bg_op_window, kSkinFlat_bg_title_bar},
+        {&Part(partClose), kSkinFlat_bg_close, kSkinFlat_bg_title_bar},
     };
     for (const auto& over : elements) {
         MoveMouse(Centre(*over.pRect));
@@ -138,9 +144,8 @@ TEST_F(Caption, BookMenuSelectsAndAsksForItsCategoryOnce)
     CMainFrame* pFrame = Frame();
     Left()->ClearTree();
     ReplaceChildren(&pFrame->m_rootNode, {Category(10), Category(20), Category(30)});
-    pFrame->m_nSelectedMenu = selectBookPlaza; // as after start
-    const RECT* entries[] = {&pFrame->m_rcBookPlaza, &pFrame->m_rcJourneyCapture, &pFrame->m_rcMid,
-                             &pFrame->m_rcSetting};
+    pFrame->GetCaption().SetSelection(selectBookPlaza); // as after start
+    const RECT* entries[] = {&Part(partBookPlaza), &Part(partJourneyCapture), &Part(partMid), &Part(partSetting)};
     const int selections[] = {selectBookPlaza, selectJourneyCapture, selectMid, selectSetting};
     const struct {
         const char* pszCase;
@@ -150,14 +155,14 @@ TEST_F(Caption, BookMenuSelectsAndAsksForItsCategoryOnce)
         int nRequested; // the category whose subtree is asked for, 0: none
         int nDialog;    // a control of the dialog the click opens, 0: none
     } steps[] = {
-        {"first entry, chosen since start", &pFrame->m_rcBookPlaza, false, selectBookPlaza, 0, 0},
-        {"second entry", &pFrame->m_rcJourneyCapture, false, selectJourneyCapture, 20, 0},
-        {"second entry again", &pFrame->m_rcJourneyCapture, false, selectJourneyCapture, 0, 0},
-        {"user area, logged out", &pFrame->m_rcUserHead, false, selectJourneyCapture, 0, IDC_BTN_LOGIN},
-        {"user area, logged in, no fourth category", &pFrame->m_rcUserHead, true, selectUser, 0, 0},
-        {"third entry", &pFrame->m_rcMid, true, selectMid, 30, 0},
-        {"settings", &pFrame->m_rcSetting, true, selectNone, 0, IDC_ABOUT_US},
-        {"first entry after settings", &pFrame->m_rcBookPlaza, true, selectBookPlaza, 10, 0},
+        {"first entry, chosen since start", &Part(partBookPlaza), false, selectBookPlaza, 0, 0},
+        {"second entry", &Part(partJourneyCapture), false, selectJourneyCapture, 20, 0},
+        {"second entry again", &Part(partJourneyCapture), false, selectJourneyCapture, 0, 0},
+        {"user area, logged out", &Part(partUserHead), false, selectJourneyCapture, 0, IDC_BTN_LOGIN},
+        {"user area, logged in, no fourth category", &Part(partUserHead), true, selectUser, 0, 0},
+        {"third entry", &Part(partMid), true, selectMid, 30, 0},
+        {"settings", &Part(partSetting), true, selectNone, 0, IDC_ABOUT_US},
+        {"first entry after settings", &Part(partBookPlaza), true, selectBookPlaza, 10, 0},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.pszCase);
@@ -173,7 +178,7 @@ TEST_F(Caption, BookMenuSelectsAndAsksForItsCategoryOnce)
             EXPECT_TRUE(closer->Closed());
         }
         ASSERT_TRUE(RunTasks());
-        EXPECT_EQ(step.nSelected, pFrame->m_nSelectedMenu);
+        EXPECT_EQ(step.nSelected, pFrame->GetCaption().Selection());
         std::vector<CReceivedRequest> requests = StandIn::Requests(kTreePath);
         ASSERT_EQ(step.nRequested ? 1u : 0u, requests.size());
         if (step.nRequested) {
@@ -194,17 +199,17 @@ TEST_F(Caption, BookMenuSelectsAndAsksForItsCategoryOnce)
 TEST_F(Caption, WindowButtonsMaximiseRestoreMinimiseAndClose)
 {
     CMainFrame* pFrame = Frame();
-    Click(Centre(pFrame->m_rcMax));
+    Click(Centre(Part(partMaximize)));
     EXPECT_TRUE(IsZoomed(pFrame->m_hWnd));
     RECT rc;
     GetWindowRect(pFrame->m_hWnd, &rc);
-    EXPECT_EQ(rc.right - rc.left - 40, pFrame->m_rcClose.left);
-    Click(Centre(pFrame->m_rcMax));
+    EXPECT_EQ(rc.right - rc.left - 40, Part(partClose).left);
+    Click(Centre(Part(partMaximize)));
     EXPECT_FALSE(IsZoomed(pFrame->m_hWnd));
     GetWindowRect(pFrame->m_hWnd, &rc);
     EXPECT_EQ(920, rc.right - rc.left);
-    EXPECT_EQ(880, pFrame->m_rcClose.left);
-    Click(Centre(pFrame->m_rcMin));
+    EXPECT_EQ(880, Part(partClose).left);
+    Click(Centre(Part(partMinimize)));
     EXPECT_TRUE(IsIconic(pFrame->m_hWnd));
     pFrame->ShowWindow(SW_RESTORE);
     Pump(300);
@@ -217,7 +222,7 @@ TEST_F(Caption, WindowButtonsMaximiseRestoreMinimiseAndClose)
     HWND hSecond = pSecond->m_hWnd;
     pSecond->ShowWindow(SW_SHOWNORMAL);
     Pump(300);
-    Click(Centre(pSecond->m_rcClose));
+    Click(Centre(Part(partClose, pSecond)));
     EXPECT_FALSE(IsWindow(hSecond));
     EXPECT_TRUE(IsWindow(pFrame->m_hWnd));
 }
@@ -225,7 +230,7 @@ TEST_F(Caption, WindowButtonsMaximiseRestoreMinimiseAndClose)
 TEST_F(Caption, UserAreaShowsThePromptTheAvatarOrItsFallback)
 {
     CMainFrame* pFrame = Frame();
-    const RECT& rc = pFrame->m_rcUserHead;
+    const RECT& rc = Part(partUserHead);
     const struct {
         const char* pszCase;
         const char* pszSession;

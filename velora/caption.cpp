@@ -2,6 +2,9 @@
 // paint, and copied to the window in one transfer as high as its background image,
 // which reaches below the non-client band: the entries, their labels and the logo go
 // down to y = 85. Without the background nothing of the band reaches the window.
+//
+// Every repaint other than the one for a mouse move shows no hover mark; the window
+// buttons' and logo's rectangles are set on each size calculation.
 
 #include "velora/caption.h"
 
@@ -9,16 +12,20 @@
 #include "framework/dc.h"
 #include "framework/resources.h"
 #include "util/imagedecode.h"
+#include "velora/dialoglogin.h"
+#include "velora/dialogset.h"
 #include "velora/mainframe.h"
 #include "velora/resource.h"
 #include "velora/veloraapp.h"
 
+#include <commctrl.h>
 #include <memory>
+#include <string>
 
 namespace {
 
 struct CBookMenuEntry {
-    RECT CMainFrame::*pRect;
+    ECaptionPart ePart;
     int nHover;
     int nSelection;
     const char* pszIcon;
@@ -27,15 +34,15 @@ struct CBookMenuEntry {
 };
 
 const CBookMenuEntry kEntries[] = {
-    {&CMainFrame::m_rcBookPlaza, hoverBookPlaza, selectBookPlaza, "Skins/icon_book_plaza.png", IDS_BOOK_PLAZA, 15},
-    {&CMainFrame::m_rcJourneyCapture, hoverJourneyCapture, selectJourneyCapture, "Skins/icon_journey_capture.png",
+    {partBookPlaza, hoverBookPlaza, selectBookPlaza, "Skins/icon_book_plaza.png", IDS_BOOK_PLAZA, 15},
+    {partJourneyCapture, hoverJourneyCapture, selectJourneyCapture, "Skins/icon_journey_capture.png",
      IDS_JOURNEY_CAPTURE, 15},
-    {&CMainFrame::m_rcMid, hoverMid, selectMid, "Skins/icon_mid.png", IDS_MID, 15},
-    {&CMainFrame::m_rcSetting, hoverSetting, selectSetting, "Skins/icon_setting.png", IDS_SETTING, 25},
+    {partMid, hoverMid, selectMid, "Skins/icon_mid.png", IDS_MID, 15},
+    {partSetting, hoverSetting, selectSetting, "Skins/icon_setting.png", IDS_SETTING, 25},
 };
 
 struct CWindowButton {
-    RECT CMainFrame::*pRect;
+    ECaptionPart ePart;
     int nHover;
     UINT nHitTest;
     const char* pszHoverBackground;
@@ -43,9 +50,9 @@ struct CWindowButton {
 };
 
 const CWindowButton kButtons[] = {
-    {&CMainFrame::m_rcClose, hoverClose, HTCLOSE, "Skins/bg_close.png", "Skins/icon_close.png"},
-    {&CMainFrame::m_rcMax, hoverMaximize, HTMAXBUTTON, "Skins/bg_op_window.png", "Skins/icon_maximize.png"},
-    {&CMainFrame::m_rcMin, hoverMinimize, HTMINBUTTON, "Skins/bg_op_window.png", "Skins/icon_minimize.png"},
+    {partClose, hoverClose, HTCLOSE, "Skins/bg_close.png", "Skins/icon_close.png"},
+    {partMaximize, hoverMaximize, HTMAXBUTTON, "Skins/bg_op_window.png", "Skins/icon_maximize.png"},
+    {partMinimize, hoverMinimize, HTMINBUTTON, "Skins/bg_op_window.png", "Skins/icon_minimize.png"},
 };
 
 const int kLabelTop = 63;
@@ -85,16 +92,15 @@ bool IsLoggedIn()
 }
 
 // The avatar over its fallback picture, or the login prompt.
-void DrawUserHeader(Gdiplus::Graphics& graphics, HDC hDC, const CMainFrame& frame)
+void DrawUserHeader(Gdiplus::Graphics& graphics, HDC hDC, const RECT& rc, const std::string& strHeadImage)
 {
-    const RECT& rc = frame.m_rcUserHead;
     CSkinImage header("Skins/user_header.png");
     header.Draw(graphics, rc.left, rc.top, kAvatarSize, kAvatarSize);
-    if (!frame.m_strHeadImage.empty()) {
+    if (!strHeadImage.empty()) {
         CSkinImage fallback("Skins/icons_jiong.png");
         fallback.Draw(graphics, rc.left, rc.top, kAvatarSize, kAvatarSize);
         DrawOutlinedText(graphics, hDC, "头像加载失败", 10, rc, 4, 68);
-        std::unique_ptr<Gdiplus::Image> avatar(DecodedImageFromBase64(frame.m_strHeadImage));
+        std::unique_ptr<Gdiplus::Image> avatar(DecodedImageFromBase64(strHeadImage));
         if (avatar)
             graphics.DrawImage(avatar.get(), static_cast<INT>(rc.left), static_cast<INT>(rc.top), kAvatarSize,
                                kAvatarSize);
@@ -105,11 +111,9 @@ void DrawUserHeader(Gdiplus::Graphics& graphics, HDC hDC, const CMainFrame& fram
         DrawOutlinedText(graphics, hDC, AfxLoadString(IDS_PLEASE_LOGIN), 13, rc, -7, kLabelTop);
 }
 
-void DrawBookMenuButton(Gdiplus::Graphics& graphics, const CMainFrame& frame, const CBookMenuEntry& entry, int nHover,
-                        const Gdiplus::Font& font)
+void DrawBookMenuButton(Gdiplus::Graphics& graphics, const RECT& rc, bool bSelected, const CBookMenuEntry& entry,
+                        int nHover, const Gdiplus::Font& font)
 {
-    const RECT& rc = frame.*entry.pRect;
-    bool bSelected = frame.m_nSelectedMenu == entry.nSelection;
     if (nHover == entry.nHover && !bSelected)
         DrawStretched(graphics, "Skins/book_menu_hover.png", rc);
     if (bSelected)
@@ -120,20 +124,67 @@ void DrawBookMenuButton(Gdiplus::Graphics& graphics, const CMainFrame& frame, co
     graphics.DrawString(AfxLoadString(entry.nLabel).Wide().c_str(), -1, &font, origin, &white);
 }
 
-void DrawWindowButton(Gdiplus::Graphics& graphics, const CMainFrame& frame, const CWindowButton& button, int nHover)
+void DrawWindowButton(Gdiplus::Graphics& graphics, const RECT& rc, const CWindowButton& button, int nHover)
 {
-    const RECT& rc = frame.*button.pRect;
     if (nHover == button.nHover)
         DrawStretched(graphics, button.pszHoverBackground, rc);
     DrawStretched(graphics, button.pszIcon, rc);
 }
 
+const int kCaptionHeight = 57;
+// Client area edges reach this far past the frame's own border.
+const int kEdgeWidth = 4;
+
+// Runs an account dialog modally without a parent. The click that opened it is not
+// passed on: the system would take it for the start of a drag once the dialog is gone.
+template <class TDialog> void RunAccountDialog()
+{
+    TDialog dlg(NULL);
+    dlg.DoModal();
+}
+
 } // namespace
 
-void DrawCaption(CMainFrame* pFrame, HDC hDC, int nHover)
+CCaption::CCaption(CMainFrame& frame) : m_frame(frame)
+{
+    m_rcParts[partUserHead] = {15, 8, 95, 85};
+    m_rcParts[partBookPlaza] = {115, 4, 195, 84};
+    m_rcParts[partJourneyCapture] = {200, 4, 285, 84};
+    m_rcParts[partMid] = {290, 4, 370, 84};
+    m_rcParts[partSetting] = {375, 4, 455, 84};
+    // The window buttons and the logo follow the window's width (OnNcCalcSize).
+    m_rcParts[partMinimize] = m_rcParts[partMaximize] = m_rcParts[partClose] = m_rcParts[partLogo] = {};
+}
+
+BOOL CCaption::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult)
+{
+    UINT nHitTest = static_cast<UINT>(wParam);
+    POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    lResult = 0;
+    switch (message) {
+    case WM_NCCALCSIZE:
+        OnNcCalcSize(reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam));
+        return TRUE;
+    case WM_NCHITTEST:
+        lResult = OnNcHitTest(point);
+        return TRUE;
+    case WM_NCLBUTTONDOWN:
+        OnNcLButtonDown(nHitTest, point);
+        return TRUE;
+    case WM_NCMOUSEMOVE:
+        OnNcMouseMove(nHitTest, point);
+        return TRUE;
+    case WM_NCMOUSELEAVE:
+        OnNcMouseLeave();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void CCaption::Paint(HDC hDC, int nHover) const
 {
     RECT rcWindow;
-    pFrame->GetWindowRect(&rcWindow);
+    m_frame.GetWindowRect(&rcWindow);
     CSkinImage background("Skins\\bg_title_bar.png");
     COffscreenBuffer buffer(hDC, rcWindow.right - rcWindow.left, background.Height());
     if (!buffer.IsValid())
@@ -143,14 +194,15 @@ void DrawCaption(CMainFrame* pFrame, HDC hDC, int nHover)
         graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
         background.Draw(graphics, 0, 0);
         background.Draw(graphics, background.Width(), 0);
-        DrawUserHeader(graphics, hDC, *pFrame);
+        DrawUserHeader(graphics, hDC, m_rcParts[partUserHead], m_frame.m_strHeadImage);
         Gdiplus::FontFamily family(L"宋体");
         Gdiplus::Font labelFont(&family, 12, Gdiplus::FontStyleRegular, Gdiplus::UnitPixel);
         for (const CBookMenuEntry& entry : kEntries)
-            DrawBookMenuButton(graphics, *pFrame, entry, nHover, labelFont);
+            DrawBookMenuButton(graphics, m_rcParts[entry.ePart], m_nSelection == entry.nSelection, entry, nHover,
+                               labelFont);
         for (const CWindowButton& button : kButtons)
-            DrawWindowButton(graphics, *pFrame, button, nHover);
-        const RECT& rcLogo = pFrame->m_rcLogo;
+            DrawWindowButton(graphics, m_rcParts[button.ePart], button, nHover);
+        const RECT& rcLogo = m_rcParts[partLogo];
         DrawStretched(graphics, "Skins/logo.png", rcLogo);
         CSkinImage title("Skins/text_velora.png");
         title.Draw(graphics, rcLogo.left - 40, rcLogo.top + 3);
@@ -158,15 +210,149 @@ void DrawCaption(CMainFrame* pFrame, HDC hDC, int nHover)
     buffer.CopyTo(hDC);
 }
 
-int CaptionHoverAt(const CMainFrame& frame, UINT nHitTest, POINT ptWindow)
+void CCaption::Repaint(int nHover) const
+{
+    CWindowDC dc(m_frame.m_hWnd);
+    if (dc)
+        Paint(dc, nHover);
+}
+
+// The band is non-client area: the client starts below it and reaches past the frame's
+// border at the sides and bottom. The window buttons keep to the right edge.
+void CCaption::OnNcCalcSize(NCCALCSIZE_PARAMS* lpncsp)
+{
+    RECT& rc = lpncsp->rgrc[0];
+    rc.top += kCaptionHeight;
+    int nWidth = rc.right - rc.left;
+    RECT& rcClose = m_rcParts[partClose];
+    RECT& rcMax = m_rcParts[partMaximize];
+    rcClose = {nWidth - 40, 4, nWidth - 4, 24};
+    rcMax = {rcClose.left - 36, rcClose.top, rcClose.left, rcClose.bottom};
+    m_rcParts[partMinimize] = {rcMax.left - 36, rcMax.top, rcMax.left, rcMax.bottom};
+    m_rcParts[partLogo] = {rcClose.left - 36, rcClose.bottom + 10, rcClose.left + 39, rcClose.bottom + 58};
+    rc.bottom += kEdgeWidth;
+    rc.left -= kEdgeWidth;
+    rc.right += kEdgeWidth;
+    m_frame.Default();
+}
+
+// The window buttons are the caption's own; the system's idea of them counts as caption.
+// Below the system's own caption strip the band is non-client area the system knows
+// nothing of: it answers HTNOWHERE there, and the pointer's moves and presses at
+// HTNOWHERE are dropped, so the book menu would never see them. The band is caption.
+LRESULT CCaption::OnNcHitTest(POINT point)
+{
+    LRESULT nBase = m_frame.Default();
+    POINT pt = ToWindow(point);
+    for (const CWindowButton& button : kButtons) {
+        if (IsIn(button.ePart, pt))
+            return button.nHitTest;
+    }
+    if (nBase == HTCLOSE || nBase == HTMAXBUTTON || nBase == HTMINBUTTON || nBase == HTNOWHERE)
+        return HTCAPTION;
+    return nBase;
+}
+
+void CCaption::OnNcLButtonDown(UINT nHitTest, POINT point)
+{
+    LPARAM lPoint = MAKELPARAM(point.x, point.y);
+    switch (nHitTest) {
+    case HTCLOSE:
+        m_frame.SendMessage(WM_CLOSE);
+        return;
+    case HTMAXBUTTON:
+        m_frame.SendMessage(WM_SYSCOMMAND, m_frame.IsZoomed() ? SC_RESTORE : SC_MAXIMIZE, lPoint);
+        return;
+    case HTMINBUTTON:
+        m_frame.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, lPoint);
+        return;
+    }
+    POINT pt = ToWindow(point);
+    if (IsIn(partUserHead, pt) && !IsLoggedIn()) {
+        RunAccountDialog<CDialogLogin>();
+        Repaint();
+        return;
+    }
+    if (IsIn(partSetting, pt) && m_nSelection != selectSetting) {
+        // The settings entry is marked only while its dialog is open; afterwards no
+        // entry is, so that any book-menu entry can be chosen again.
+        m_nSelection = selectSetting;
+        Repaint();
+        RunAccountDialog<CDialogSet>();
+        m_nSelection = selectNone;
+        Repaint();
+        return;
+    }
+    int nChosen = SelectionAt(pt);
+    if (nChosen != -1 && m_nSelection != nChosen) {
+        m_nSelection = nChosen;
+        m_frame.SelectBookMenu(nChosen);
+    }
+    Repaint();
+    m_frame.Default();
+}
+
+// Leave notices are asked for the non-client area: without that the system would send
+// a client-area leave at once and never the non-client one, and the hover mark would stay.
+void CCaption::OnNcMouseMove(UINT nHitTest, POINT point)
+{
+    POINT pt = ToWindow(point);
+    if (IsIn(partUserHead, pt)) {
+        if (IsLoggedIn())
+            m_frame.ShowFloatBox();
+    } else {
+        m_frame.HideFloatBox();
+    }
+    Repaint(HoverAt(nHitTest, ToWindow(point)));
+    if (!m_bMouseTracking) {
+        TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE | TME_NONCLIENT, m_frame.m_hWnd, HOVER_DEFAULT};
+        m_bMouseTracking = _TrackMouseEvent(&tme);
+    }
+    m_frame.Default();
+}
+
+void CCaption::OnNcMouseLeave()
+{
+    m_bMouseTracking = FALSE;
+    Repaint();
+    m_frame.HideFloatBox();
+    m_frame.Default();
+}
+
+int CCaption::HoverAt(UINT nHitTest, POINT ptWindow) const
 {
     for (const CWindowButton& button : kButtons) {
         if (nHitTest == button.nHitTest)
             return button.nHover;
     }
     for (const CBookMenuEntry& entry : kEntries) {
-        if (PtInRect(&(frame.*entry.pRect), ptWindow))
+        if (IsIn(entry.ePart, ptWindow))
             return entry.nHover;
     }
     return hoverNone;
+}
+
+// The settings entry is not among them: its click opens a dialog instead.
+int CCaption::SelectionAt(POINT ptWindow) const
+{
+    if (IsIn(partUserHead, ptWindow))
+        return selectUser;
+    for (const CBookMenuEntry& entry : kEntries) {
+        if (entry.nSelection != selectSetting && IsIn(entry.ePart, ptWindow))
+            return entry.nSelection;
+    }
+    return -1;
+}
+
+BOOL CCaption::IsIn(ECaptionPart ePart, POINT ptWindow) const
+{
+    return PtInRect(&m_rcParts[ePart], ptWindow);
+}
+
+POINT CCaption::ToWindow(POINT ptScreen) const
+{
+    RECT rcWindow;
+    m_frame.GetWindowRect(&rcWindow);
+    POINT pt = {ptScreen.x - rcWindow.left, ptScreen.y - rcWindow.top};
+    return pt;
 }

@@ -2,7 +2,9 @@
 #define VELORA_CAPTION_H
 // The main frame's skinned caption band: the user area, the three book-menu entries,
 // the settings entry and the window buttons with the logo, painted from the skin
-// images. The frame's non-client handlers ask it what lies under the mouse.
+// images. It owns the band's geometry, the chosen entry and the pointer's tracking;
+// the frame's procedure hands it every message first and it takes the non-client
+// mouse and size messages.
 #include <windows.h>
 
 class CMainFrame;
@@ -20,7 +22,7 @@ enum ECaptionHover {
     hoverClose = 15,
 };
 
-// The caption entry that is chosen (the frame's m_nSelectedMenu).
+// The caption entry that is chosen.
 enum ECaptionSelection {
     selectNone = 0,
     selectUser = 2,
@@ -30,9 +32,58 @@ enum ECaptionSelection {
     selectSetting = 10,
 };
 
-// Paints the whole band on a device context of the whole window.
-void DrawCaption(CMainFrame* pFrame, HDC hDC, int nHover);
-// The hover code for a point in window coordinates whose hit-test code is nHitTest.
-int CaptionHoverAt(const CMainFrame& frame, UINT nHitTest, POINT ptWindow);
+// The band's parts; their rectangles are in window coordinates (origin at the
+// window's top-left corner).
+enum ECaptionPart {
+    partUserHead,
+    partBookPlaza,
+    partJourneyCapture,
+    partMid,
+    partSetting,
+    partMinimize,
+    partMaximize,
+    partClose,
+    partLogo,
+    partCount
+};
+
+class CCaption {
+public:
+    explicit CCaption(CMainFrame& frame);
+    CCaption(const CCaption&) = delete;
+    CCaption& operator=(const CCaption&) = delete;
+
+    // TRUE when the message was the caption's, handled with any default processing it
+    // wants, and lResult is the answer; FALSE leaves it to the frame.
+    BOOL OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
+    // Paints the whole band on a device context of the whole window.
+    void Paint(HDC hDC, int nHover = hoverNothing) const;
+    // The same on the window's own device context.
+    void Repaint(int nHover = hoverNothing) const;
+
+    const RECT& PartRect(ECaptionPart ePart) const { return m_rcParts[ePart]; }
+    int Selection() const { return m_nSelection; }
+    // Marks an entry as chosen without a click's effects; the next paint shows it.
+    void SetSelection(int nSelection) { m_nSelection = nSelection; }
+
+private:
+    void OnNcCalcSize(NCCALCSIZE_PARAMS* lpncsp);
+    LRESULT OnNcHitTest(POINT point);
+    void OnNcLButtonDown(UINT nHitTest, POINT point);
+    void OnNcMouseMove(UINT nHitTest, POINT point);
+    void OnNcMouseLeave();
+    // The hover code for a point in window coordinates whose hit-test code is nHitTest.
+    int HoverAt(UINT nHitTest, POINT ptWindow) const;
+    // The book-menu selection a click at ptWindow makes, or -1.
+    int SelectionAt(POINT ptWindow) const;
+    BOOL IsIn(ECaptionPart ePart, POINT ptWindow) const;
+    // Screen coordinates to the window's own.
+    POINT ToWindow(POINT ptScreen) const;
+
+    CMainFrame& m_frame;
+    RECT m_rcParts[partCount];
+    int m_nSelection = selectBookPlaza;
+    BOOL m_bMouseTracking = FALSE;
+};
 
 #endif

@@ -1,14 +1,13 @@
 #include "velora/mainframe.h"
 
+#include "ctrl/nonclientpaint.h"
 #include "framework/afxres.h"
-#include "framework/dc.h"
 #include "framework/resources.h"
 #include "framework/trace.h"
 #include "msg/messages.h"
 #include "util/activedoc.h"
 #include "util/paths.h"
 #include "util/treeops.h"
-#include "velora/caption.h"
 #include "velora/leftcontainer.h"
 #include "velora/resource.h"
 #include "velora/userinfodialog.h"
@@ -113,6 +112,9 @@ void CMainFrame::OnDestroy()
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    LRESULT lResult = 0;
+    if (m_caption.OnMessage(message, wParam, lParam, lResult))
+        return lResult;
     switch (message) {
     case WM_NODE_CHILDREN_READY:
         return OnNodeListLoaded(lParam);
@@ -134,23 +136,14 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 // reach default painting repaints the caption instead.
 LRESULT CMainFrame::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_MOVE:
-    case WM_NOTIFY:
-    case WM_NCPAINT:
-    case WM_NCACTIVATE: {
-        CWindowDC dc(m_hWnd);
-        if (dc)
-            DrawNonClient(dc);
+    if (PaintNonClientInstead(m_hWnd, message, [this](HDC hDC) { DrawNonClient(hDC); }))
         return 1;
-    }
-    }
     return CFrameWnd::DefWindowProc(message, wParam, lParam);
 }
 
 void CMainFrame::DrawNonClient(HDC hDC)
 {
-    DrawCaption(this, hDC, hoverNothing);
+    m_caption.Paint(hDC);
     if (!m_bStarted) {
         m_bStarted = TRUE;
         LoadConfigAndStart();

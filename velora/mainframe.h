@@ -1,8 +1,9 @@
 #ifndef VELORA_MAINFRAME_H
 #define VELORA_MAINFRAME_H
 
-// Velora's main window: 920 x 680, no system caption or menu; the program paints the
-// top of the non-client area itself. The client area is a fixed splitter (tree on the
+// Velora's main window: 920 x 680, no system caption or menu; its skinned caption
+// paints the top of the non-client area and takes the non-client mouse messages. The
+// client area is a fixed splitter (tree on the
 // left, browser on the right) above the status bar. It owns the tray icon and the root
 // of the category tree, and runs the start-up sequence on its first caption paint.
 
@@ -11,6 +12,7 @@
 #include "framework/object.h"
 #include "framework/framewnd.h"
 #include "model/treenode.h"
+#include "velora/caption.h"
 #include "velora/velorasplitterwnd.h"
 
 #include <windows.h>
@@ -44,16 +46,13 @@ public:
     // stands for, when there is such a category.
     void SelectBookMenu(int nSelection);
 
-    int m_nSelectedMenu = 4;
+    // The caption shows the floating user-info box while the pointer is over the user
+    // area and the user is logged in, and hides it otherwise.
+    void ShowFloatBox();
+    void HideFloatBox();
+    CCaption& GetCaption() { return m_caption; }
+
     CVeloraSplitterWnd m_wndSplitter;
-    RECT m_rcUserHead = {15, 8, 95, 85};
-    RECT m_rcBookPlaza = {115, 4, 195, 84};
-    RECT m_rcJourneyCapture = {200, 4, 285, 84};
-    RECT m_rcMid = {290, 4, 370, 84};
-    RECT m_rcSetting = {375, 4, 455, 84};
-    RECT m_rcLogo = {};
-    RECT m_rcClose = {}, m_rcMax = {}, m_rcMin = {};
-    BOOL m_bMouseTracking = FALSE;
     BOOL m_bStarted = FALSE;
     // Written on the UI thread only (the login task hands its values over).
     std::string m_strHeadImage;
@@ -72,11 +71,6 @@ protected:
     int OnCreate(LPCREATESTRUCTA lpCreateStruct) override;
     BOOL OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext* pContext) override;
     void OnDestroy() override;
-    void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp) override;
-    LRESULT OnNcHitTest(POINT point) override;
-    void OnNcLButtonDown(UINT nHitTest, POINT point) override;
-    void OnNcMouseMove(UINT nHitTest, POINT point) override;
-    void OnNcMouseLeave() override;
 
 private:
     LRESULT OnNodeListLoaded(LPARAM lParam);
@@ -85,15 +79,12 @@ private:
     LRESULT OnLoginStateChanged();
     void ShowNodeTree(TreeNode* pNode);
     CLeftContainer* GetLeftContainer() const;
-    // Screen coordinates to the window's own (origin at its top-left corner).
-    POINT ToWindow(POINT ptScreen) const;
-    void RepaintCaption(int nHover);
-    void ShowFloatBox();
-    void HideFloatBox();
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     void OnTrayLogin();
     void OnTrayLogout();
     void OnTrayExit();
+
+    CCaption m_caption{*this};
 };
 
 // The process's one tray icon record: filled by the frame's creation, used again to

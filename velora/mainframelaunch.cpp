@@ -91,6 +91,6 @@ LRESULT CMainFrame::OnRootNodesLoaded()
 
 LRESULT CMainFrame::OnLoginStateChanged()
 {
-    RepaintCaption(hoverNothing);
+    m_caption.Repaint();
     return 0;
 }

@@ -2,7 +2,6 @@
 
 #include "velora/mainframe.h"
 
-#include "framework/dc.h"
 #include "util/process.h"
 #include "velora/caption.h"
 #include "velora/dialoglogin.h"
@@ -77,9 +76,7 @@ void CMainFrame::OnTrayLogout()
     GetVeloraApp()->m_strSessionCode.Empty();
     m_strNickname.Empty();
     m_strHeadImage.clear();
-    CWindowDC dc(m_hWnd);
-    if (dc)
-        DrawCaption(this, dc, 4);
+    m_caption.Repaint();
 }
 
 // Ends the process at once: nothing is saved and no exit handling runs.

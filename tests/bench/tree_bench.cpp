@@ -112,8 +112,9 @@ int main()
     // Caption repaints with the hover moving over the four entries, then rebuilds.
     RECT rcWindow;
     pFrame->GetWindowRect(&rcWindow);
-    const RECT* entries[] = {&pFrame->m_rcBookPlaza, &pFrame->m_rcJourneyCapture, &pFrame->m_rcMid,
-                             &pFrame->m_rcSetting};
+    const CCaption& caption = pFrame->GetCaption();
+    const RECT* entries[] = {&caption.PartRect(partBookPlaza), &caption.PartRect(partJourneyCapture),
+                             &caption.PartRect(partMid), &caption.PartRect(partSetting)};
     auto repaint = [&](int i) {
         const RECT* pRect = entries[i % 4];
         pFrame->SendMessage(WM_NCMOUSEMOVE, HTCAPTION,
