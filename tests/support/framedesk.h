@@ -19,7 +19,7 @@ CMainFrame* Frame();
 CVeloraApp& App();
 CLeftContainer* Left();
 
-// Handles this thread's messages for at least dwMs milliseconds.
+// PumpFor (wait.h) under the name the frame's tests use.
 void Pump(DWORD dwMs = 0);
 // Pumps until the task registry is empty (at most 15 s); false on time-out.
 bool RunTasks();
