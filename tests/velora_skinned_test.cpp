@@ -5,6 +5,7 @@
 #include "skin_colours.h"
 #include "tests/support/appdriver.h"
 #include "tests/support/standin.h"
+#include "tests/support/wait.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -48,10 +49,7 @@ BOOL CALLBACK FindTree(HWND hWnd, LPARAM lResult)
 // Waits until the screen shows colour at (x, y).
 bool WaitForPixel(int x, int y, COLORREF colour)
 {
-    DWORD dwStart = GetTickCount();
-    while (ScreenPixel(x, y) != colour && GetTickCount() - dwStart < 15000)
-        Sleep(100);
-    return ScreenPixel(x, y) == colour;
+    return WaitUntil([=] { return ScreenPixel(x, y) == colour; }, 15000, 100);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "tests/support/appdriver.h"
 #include "tests/support/standin.h"
+#include "tests/support/wait.h"
 
 #include <gtest/gtest.h>
 
@@ -34,10 +35,9 @@ TEST(VeloraStatusBar, ShowsTheClientVersionOnTheBlueStrip)
     ASSERT_NE(nullptr, hFrame);
     // The frame is found as soon as it exists; its bar and first paint follow.
     HWND hBar = NULL;
-    for (DWORD dwStart = GetTickCount(); GetTickCount() - dwStart < 15000 && !(hBar && IsWindowVisible(hFrame));) {
-        Sleep(100);
-        hBar = FindWindowExA(hFrame, NULL, "msctls_statusbar32", NULL);
-    }
+    WaitUntil(
+        [&] { return (hBar = FindWindowExA(hFrame, NULL, "msctls_statusbar32", NULL)) && IsWindowVisible(hFrame); },
+        15000, 100);
     ASSERT_NE(nullptr, hBar);
     Sleep(1500);
     CAppDriver::Screenshot(hFrame, WinePath(VELORA_SCREENSHOTS) + "\\velora-status-bar.png");
