@@ -399,10 +399,7 @@ protected:
     {
         POINT pt = {x, y};
         ClientToScreen(hWnd, &pt);
-        HDC hScreen = GetDC(NULL);
-        COLORREF cr = GetPixel(hScreen, pt.x, pt.y);
-        ReleaseDC(NULL, hScreen);
-        return cr;
+        return ScreenPixel(pt);
     }
 
     HWND m_hParent = NULL;

@@ -5,6 +5,7 @@
 #include "ctrl/customstatusbar.h"
 #include "msg/messages.h"
 #include "tests/support/clientframe.h"
+#include "tests/support/screenarea.h"
 #include "tests/support/standin.h"
 #include "tests/support/windowfinder.h"
 #include "util/paths.h"
@@ -199,13 +200,7 @@ protected:
         ClientToScreen(Bar().m_hWnd, &pt);
         return pt;
     }
-    static COLORREF ScreenPixel(POINT pt, int dx, int dy)
-    {
-        HDC hScreen = GetDC(NULL);
-        COLORREF cr = GetPixel(hScreen, pt.x + dx, pt.y + dy);
-        ReleaseDC(NULL, hScreen);
-        return cr;
-    }
+    static COLORREF ScreenPixel(POINT pt, int dx, int dy) { return ::ScreenPixel(pt.x + dx, pt.y + dy); }
 
     std::string m_strDir;
 };

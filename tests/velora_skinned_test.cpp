@@ -4,6 +4,7 @@
 
 #include "skin_colours.h"
 #include "tests/support/appdriver.h"
+#include "tests/support/screenarea.h"
 #include "tests/support/standin.h"
 #include "tests/support/wait.h"
 
@@ -25,14 +26,6 @@ std::string Node(int nNodeId, bool bLeaf, const std::string& strChildren = "")
 std::string Reply(const std::string& strTable)
 {
     return "{\"errorcode\":0,\"data\":{\"table\":" + strTable + "}}";
-}
-
-COLORREF ScreenPixel(int x, int y)
-{
-    HDC hScreen = GetDC(NULL);
-    COLORREF colour = GetPixel(hScreen, x, y);
-    ReleaseDC(NULL, hScreen);
-    return colour;
 }
 
 // The control that shows the tree: the frame's only tree-view.

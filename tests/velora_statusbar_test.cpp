@@ -1,6 +1,7 @@
 // Velora's status bar as the user sees it: the blue strip with the client's version.
 
 #include "tests/support/appdriver.h"
+#include "tests/support/screenarea.h"
 #include "tests/support/standin.h"
 #include "tests/support/wait.h"
 
@@ -9,14 +10,6 @@
 namespace {
 
 const COLORREF kBarColour = RGB(47, 140, 194);
-
-COLORREF ScreenPixel(int x, int y)
-{
-    HDC hScreen = GetDC(NULL);
-    COLORREF cr = GetPixel(hScreen, x, y);
-    ReleaseDC(NULL, hScreen);
-    return cr;
-}
 
 // Near-white: the text's strokes (their edges are smoothed).
 bool IsTextPixel(COLORREF cr)

@@ -1,5 +1,6 @@
 #include "tests/support/dialogdriver.h"
 
+#include "tests/support/screenarea.h"
 #include "tests/support/wait.h"
 #include "tests/support/windowfinder.h"
 
@@ -112,10 +113,7 @@ COLORREF CDialogDriver::Pixel(int x, int y, bool bClient) const
         pt.x += rc.left;
         pt.y += rc.top;
     }
-    HDC hScreen = GetDC(NULL);
-    COLORREF cr = GetPixel(hScreen, pt.x, pt.y);
-    ReleaseDC(NULL, hScreen);
-    return cr;
+    return ScreenPixel(pt);
 }
 
 COLORREF CDialogDriver::PixelWhenPainted(int x, int y, COLORREF crExpected, bool bClient, DWORD dwTimeoutMs) const

@@ -69,14 +69,6 @@ bool RunTasks()
     return GetTaskRegistry().GetCount() == 0;
 }
 
-COLORREF ScreenPixel(POINT ptScreen)
-{
-    HDC hScreen = GetDC(NULL);
-    COLORREF colour = GetPixel(hScreen, ptScreen.x, ptScreen.y);
-    ReleaseDC(NULL, hScreen);
-    return colour;
-}
-
 POINT FromWindow(int x, int y)
 {
     RECT rc;
