@@ -35,12 +35,9 @@ void CBoxAnswerer::Run()
 {
     while (!m_bStop) {
         for (HWND hBox : FindTopWindows({m_dwProcessId, nullptr, nullptr, true, IsMessageBox})) {
-            char szCaption[64] = "", szText[512] = "";
-            GetWindowTextA(hBox, szCaption, sizeof(szCaption));
-            GetDlgItemTextA(hBox, 0xFFFF, szText, sizeof(szText));
             {
                 std::lock_guard<std::mutex> lock(m_lock);
-                m_boxes.push_back(std::string(szCaption) + "|" + szText);
+                m_boxes.push_back(MessageBoxText(hBox));
                 m_owners.push_back(GetWindow(hBox, GW_OWNER));
             }
             PostMessage(hBox, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),

@@ -44,6 +44,13 @@ bool IsMessageBox(HWND hWnd)
     return IsDialogWindow(hWnd) && GetDlgItem(hWnd, 0xFFFF) != NULL && FileNameField(hWnd) == NULL;
 }
 
+std::string MessageBoxText(HWND hBox)
+{
+    char szText[512] = "";
+    GetDlgItemTextA(hBox, 0xFFFF, szText, sizeof(szText));
+    return WindowText(hBox) + "|" + szText;
+}
+
 std::string AnswerMessageBox(DWORD dwProcessId, int nButton, DWORD dwTimeoutMs, HWND* phOwner)
 {
     HWND hBox = WaitForWindow(dwProcessId, IsMessageBox, dwTimeoutMs);
@@ -51,12 +58,10 @@ std::string AnswerMessageBox(DWORD dwProcessId, int nButton, DWORD dwTimeoutMs, 
         *phOwner = hBox ? GetWindow(hBox, GW_OWNER) : NULL;
     if (!hBox)
         return "";
-    char szCaption[128] = "", szText[512] = "";
-    GetWindowTextA(hBox, szCaption, sizeof(szCaption));
-    GetDlgItemTextA(hBox, 0xFFFF, szText, sizeof(szText));
+    std::string strBox = MessageBoxText(hBox);
     PressButton(hBox, nButton);
     WaitUntilClosed(hBox);
-    return std::string(szCaption) + "|" + szText;
+    return strBox;
 }
 
 HWND WaitForFileDialog(DWORD dwProcessId, DWORD dwTimeoutMs)
