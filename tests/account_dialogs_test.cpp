@@ -10,6 +10,7 @@
 #include "tests/support/boxanswerer.h"
 #include "tests/support/dialogclient.h"
 #include "tests/support/standin.h"
+#include "tests/support/wait.h"
 #include "util/autostart.h"
 #include "util/paths.h"
 #include "velora/dialoglogin.h"
@@ -131,18 +132,12 @@ protected:
 
     static std::vector<CReceivedRequest> WaitForRequests(const char* pszPath, size_t n)
     {
-        DWORD dwStart = GetTickCount();
-        std::vector<CReceivedRequest> requests;
-        while ((requests = StandIn::Requests(pszPath)).size() < n && GetTickCount() - dwStart < 10000)
-            Sleep(50);
-        return requests;
+        return StandIn::WaitForRequests(pszPath, n, 10000, 50);
     }
 
     static void WaitForIdleTasks()
     {
-        DWORD dwStart = GetTickCount();
-        while (GetTaskRegistry().GetCount() > 0 && GetTickCount() - dwStart < 10000)
-            Sleep(20);
+        WaitUntil([] { return GetTaskRegistry().GetCount() == 0; }, 10000, 20);
     }
 
     static std::string LoginReply(int nErrorCode)
@@ -186,10 +181,7 @@ public:
     bool Installed() const { return m_bInstalled; }
     bool WaitLaunched() const
     {
-        DWORD dwStart = GetTickCount();
-        while (GetFileAttributesA(m_strMarker) == INVALID_FILE_ATTRIBUTES && GetTickCount() - dwStart < 10000)
-            Sleep(50);
-        return GetFileAttributesA(m_strMarker) != INVALID_FILE_ATTRIBUTES;
+        return WaitUntil([this] { return GetFileAttributesA(m_strMarker) != INVALID_FILE_ATTRIBUTES; }, 10000, 50);
     }
 
 private:

@@ -6,6 +6,7 @@
 #include "framework/messagebox.h"
 #include "framework/stdctrls.h"
 #include "support/boxanswerer.h"
+#include "tests/support/screenarea.h"
 
 #include <gtest/gtest.h>
 
@@ -250,9 +251,7 @@ public:
         RedrawWindow(m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         RECT rc;
         ::GetWindowRect(m_hLabel, &rc);
-        HDC hScreen = GetDC(NULL);
-        m_crSeen = GetPixel(hScreen, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-        ReleaseDC(NULL, hScreen);
+        m_crSeen = ScreenPixel((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
         m_pOk = GetDlgItem(IDOK);
         EndDialog(IDOK);
         return 0;

@@ -4,6 +4,7 @@
 #include "framework/winapp.h"
 #include "framework/wnd.h"
 #include "support/boxanswerer.h"
+#include "tests/support/wait.h"
 
 #include <gtest/gtest.h>
 
@@ -82,17 +83,6 @@ BOOL CreateChild(CProbeWnd& wnd, CWnd& parent)
 size_t IndexOf(const std::vector<UINT>& list, UINT message)
 {
     return static_cast<size_t>(std::find(list.begin(), list.end(), message) - list.begin());
-}
-
-// Pumps this thread's messages until done is set (or about five seconds pass).
-void PumpUntil(const std::atomic<bool>& done)
-{
-    for (int i = 0; i < 500 && !done; ++i) {
-        MSG msg;
-        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-        Sleep(10);
-    }
 }
 
 } // namespace
@@ -236,7 +226,7 @@ TEST(UiCall, RunsOnUiThreadAndFailsOnceTheWindowIsGone)
         bResult = CUiCall::Call([&] { dwRanOn = GetCurrentThreadId(); });
         done = true;
     });
-    PumpUntil(done);
+    PumpUntil([&] { return done.load(); }, 5000);
     worker.join();
     EXPECT_TRUE(bResult);
     EXPECT_EQ(dwUiThread, dwRanOn);
@@ -252,7 +242,7 @@ TEST(UiCall, RunsOnUiThreadAndFailsOnceTheWindowIsGone)
             pSeen = AfxGetMainWnd();
             done = true;
         });
-        PumpUntil(done);
+        PumpUntil([&] { return done.load(); }, 5000);
         worker.join();
         EXPECT_EQ(&main, pSeen);
         app.m_pMainWnd = NULL;
@@ -268,10 +258,9 @@ TEST(UiCall, RunsOnUiThreadAndFailsOnceTheWindowIsGone)
     Sleep(300);
     CUiCall::DestroyWindowForThread();
     // As during shut-down, this thread now waits without a message loop.
-    for (int i = 0; i < 300 && !done; ++i)
-        Sleep(10);
+    WaitUntil([&] { return done.load(); }, 3000);
     EXPECT_TRUE(done);
-    PumpUntil(done);
+    PumpUntil([&] { return done.load(); }, 5000);
     worker.join();
     EXPECT_FALSE(bResult);
     EXPECT_FALSE(bRan);

@@ -274,8 +274,7 @@ TEST_F(HttpSocket, ConnectWhileConnectedOpensANewSocket)
     char szHost[] = "127.0.0.1";
     EXPECT_EQ(1, http.Connect(szHost, StandIn::Port()));
     EXPECT_EQ(1, http.SendRequest(NULL, 0));
-    for (int i = 0; i < 50 && StandIn::Requests(kPath).size() < 2; ++i)
-        Sleep(50);
+    StandIn::WaitForRequests(kPath, 2, 2500, 50);
     EXPECT_EQ(2u, StandIn::Requests(kPath).size());
     Sleep(200);
     EXPECT_TRUE(answerer.Boxes().empty());

@@ -20,8 +20,7 @@ TEST(RegistryShutdown, LeavesRunningWorkersAloneAndClosesTheRegistry)
     registry.ExecuteTask(new CProbeTask(kPath, 6, &registry, &sink));
     registry.ExecuteTask(new CProbeTask(kPath, 6, &registry, &sink));
     ASSERT_EQ(2u, registry.GetCount());
-    for (int i = 0; i < 100 && StandIn::Requests(kPath).size() < 2; ++i)
-        Sleep(50);
+    StandIn::WaitForRequests(kPath, 2, 5000, 50);
     ASSERT_EQ(2u, registry.GetCount());
 
     // Both workers wait in their requests: shutting down neither waits for nor stops them.

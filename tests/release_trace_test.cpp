@@ -48,9 +48,7 @@ TEST(DebugOutput, ShippedVeloraWritesNoStoredAccount)
     HWND hFrame = app.WaitForFrame("Velora", 30000);
     ASSERT_NE(nullptr, hFrame);
     // The login request comes after the start-up sequence's traces would have been written.
-    DWORD dwStart = GetTickCount();
-    while (StandIn::Requests("/client/login/").empty() && GetTickCount() - dwStart < 15000)
-        Sleep(100);
+    StandIn::WaitForRequests("/client/login/", 1, 15000);
     ASSERT_EQ(1u, StandIn::Requests("/client/login/").size());
     PostMessage(hFrame, WM_CLOSE, 0, 0);
     ASSERT_TRUE(output.WaitForEnd(15000));

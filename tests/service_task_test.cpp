@@ -13,6 +13,7 @@
 #include "task/taskregistry.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/standin.h"
+#include "tests/support/wait.h"
 #include "util/treeops.h"
 #include "velora/mainframe.h"
 #include "velora/resource.h"
@@ -83,15 +84,7 @@ protected:
     {
         ASSERT_TRUE(StandIn::QueueReply(pszPath, 200, strReply));
         theApp.ExecuteTask(pTask);
-        DWORD dwStart = GetTickCount();
-        while (GetTaskRegistry().GetCount() > 0 && GetTickCount() - dwStart < 15000) {
-            MSG msg;
-            while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
-            Sleep(5);
-        }
+        PumpUntil([] { return GetTaskRegistry().GetCount() == 0; }, 15000);
         ASSERT_EQ(0u, GetTaskRegistry().GetCount());
     }
 

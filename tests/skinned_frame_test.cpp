@@ -9,6 +9,7 @@
 #include "tests/support/appdriver.h"
 #include "tests/support/dialogclient.h"
 #include "tests/support/screenarea.h"
+#include "tests/support/wait.h"
 #include "util/paths.h"
 #include "velora/dialoglogin.h"
 #include "velora/dialogregister.h"
@@ -391,25 +392,14 @@ protected:
         m_bPressedAtClick = GetCapture() != NULL;
     }
 
-    static void Pump()
-    {
-        MSG msg;
-        for (int i = 0; i < 5; ++i) {
-            while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-                DispatchMessageA(&msg);
-            Sleep(20);
-        }
-    }
+    static void Pump() { PumpFor(100); }
 
     // The screen's colour at (x, y) of hWnd's client area.
     static COLORREF Pixel(HWND hWnd, int x, int y)
     {
         POINT pt = {x, y};
         ClientToScreen(hWnd, &pt);
-        HDC hScreen = GetDC(NULL);
-        COLORREF cr = GetPixel(hScreen, pt.x, pt.y);
-        ReleaseDC(NULL, hScreen);
-        return cr;
+        return ScreenPixel(pt);
     }
 
     HWND m_hParent = NULL;
@@ -530,15 +520,14 @@ TEST_F(SkinnedControls, LinkShowsTheHandAndOpensTheFaqPage)
 
     link.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     link.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    DWORD dwStart = GetTickCount();
     std::string strReceived;
-    while (GetTickCount() - dwStart < 10000) {
-        std::ifstream file(strArgs.GetString(), std::ios::binary);
-        strReceived.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-        if (!strReceived.empty())
-            break;
-        Sleep(100);
-    }
+    WaitUntil(
+        [&] {
+            std::ifstream file(strArgs.GetString(), std::ios::binary);
+            strReceived.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+            return !strReceived.empty();
+        },
+        10000, 100);
     if (bHadOld)
         RegSetValueExA(hKey, NULL, 0, REG_SZ, reinterpret_cast<const BYTE*>(szOld), dwOld);
     RegCloseKey(hKey);

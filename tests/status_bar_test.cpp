@@ -5,7 +5,9 @@
 #include "ctrl/customstatusbar.h"
 #include "msg/messages.h"
 #include "tests/support/clientframe.h"
+#include "tests/support/screenarea.h"
 #include "tests/support/standin.h"
+#include "tests/support/windowfinder.h"
 #include "util/paths.h"
 #include "velora/resource.h"
 #include "velora/velorabrowser.h"
@@ -60,16 +62,6 @@ public:
     }
 
 private:
-    static BOOL CALLBACK Collect(HWND hWnd, LPARAM lParam)
-    {
-        DWORD dwProcess = 0;
-        char szClass[16] = "";
-        GetWindowThreadProcessId(hWnd, &dwProcess);
-        GetClassNameA(hWnd, szClass, sizeof(szClass));
-        if (dwProcess == GetCurrentProcessId() && strcmp(szClass, "#32770") == 0 && IsWindowVisible(hWnd))
-            reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
-        return TRUE;
-    }
     void Answer(HWND hDialog)
     {
         HWND hName = GetDlgItem(hDialog, kFileNameCombo);
@@ -102,13 +94,10 @@ private:
     void Run()
     {
         while (!m_bStop) {
-            std::vector<HWND> dialogs;
-            EnumWindows(Collect, reinterpret_cast<LPARAM>(&dialogs));
-            for (HWND hDialog : dialogs) {
+            for (HWND hDialog : FindTopWindows(CWindowQuery(GetCurrentProcessId(), "#32770", nullptr, true))) {
                 Sleep(100); // let the dialog finish its set-up
                 Answer(hDialog);
-                for (int i = 0; i < 300 && IsWindow(hDialog) && IsWindowVisible(hDialog); ++i)
-                    Sleep(10);
+                WaitUntil([hDialog] { return !IsWindow(hDialog) || !IsWindowVisible(hDialog); }, 3000);
             }
             Sleep(20);
         }
@@ -211,13 +200,7 @@ protected:
         ClientToScreen(Bar().m_hWnd, &pt);
         return pt;
     }
-    static COLORREF ScreenPixel(POINT pt, int dx, int dy)
-    {
-        HDC hScreen = GetDC(NULL);
-        COLORREF cr = GetPixel(hScreen, pt.x + dx, pt.y + dy);
-        ReleaseDC(NULL, hScreen);
-        return cr;
-    }
+    static COLORREF ScreenPixel(POINT pt, int dx, int dy) { return ::ScreenPixel(pt.x + dx, pt.y + dy); }
 
     std::string m_strDir;
 };
@@ -345,8 +328,7 @@ TEST_F(StatusBar, SaveDialogEndedByQuittingStartsNothing)
     const DWORD dwUiThread = GetCurrentThreadId();
     CDialogAnswerer answerer(m_strDir + "\\quit.apk", nullptr, [&](HWND hDialog) {
         PostThreadMessageA(dwUiThread, WM_QUIT, 0, 0);
-        for (int i = 0; i < 300 && IsWindow(hDialog); ++i)
-            Sleep(10);
+        WaitUntil([hDialog] { return !IsWindow(hDialog); }, 3000);
     });
     EXPECT_EQ(S_OK, CallByName(External(), L"Download", {FileUrl("quit.apk")}));
     MSG msg;

@@ -3,6 +3,7 @@
 
 #include "framework/uicall.h"
 #include "tests/support/dialogcloser.h"
+#include "tests/support/wait.h"
 #include "msg/messages.h"
 #include "velora/mainframe.h"
 #include "velora/resource.h"
@@ -54,13 +55,6 @@ protected:
         theApp.m_pMainWnd = g_pFrame;
     }
 
-    static void Pump()
-    {
-        MSG msg;
-        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-    }
-
     // Opens the menu as a right click on the icon does and reads it while it is open.
     static std::map<UINT, UINT> OpenMenu()
     {
@@ -83,7 +77,7 @@ TEST_F(TrayMenu, GreysWhatDoesNotApplyToTheWindowsState)
     for (const auto& c : cases) {
         g_pFrame->ShowWindow(SW_SHOWNORMAL);
         g_pFrame->ShowWindow(c.nShow);
-        Pump();
+        PumpFor();
         std::map<UINT, UINT> states = OpenMenu();
         ASSERT_EQ(6u, states.size()) << "show " << c.nShow;
         for (UINT nId : kItems)
@@ -118,7 +112,7 @@ TEST_F(TrayMenu, CommandsShowHideMinimiseAndLogOut)
     g_pFrame->ShowWindow(SW_SHOWNORMAL);
     for (const auto& c : cases) {
         g_pFrame->SendMessage(WM_COMMAND, c.nCommand, 0);
-        Pump();
+        PumpFor();
         EXPECT_EQ(c.bVisible, IsWindowVisible(g_pFrame->m_hWnd)) << c.nCommand;
         EXPECT_EQ(c.bIconic, IsIconic(g_pFrame->m_hWnd)) << c.nCommand;
     }
@@ -143,7 +137,7 @@ TEST_F(TrayMenu, LogInOpensTheLoginDialogLoggedOutOrIn)
         // Returns once the dialog, run modally, has been closed.
         g_pFrame->SendMessage(WM_COMMAND, ID_TRAY_LOGIN, 0);
         EXPECT_TRUE(closer.Closed()) << "session \"" << pszSession << "\"";
-        Pump();
+        PumpFor();
         EXPECT_TRUE(IsWindowEnabled(g_pFrame->m_hWnd));
     }
     theApp.m_strSessionCode.Empty();

@@ -6,6 +6,7 @@
 #include "tests/support/framedesk.h"
 #include "tests/support/gdiplussession.h"
 #include "tests/support/standin.h"
+#include "tests/support/wait.h"
 #include "util/codepage.h"
 #include "util/treeops.h"
 #include "velora/leftcontainer.h"
@@ -94,9 +95,7 @@ std::map<int, size_t> s_seen;
 bool PageOpened(int nNodeId, DWORD dwWaitMs = 5000)
 {
     size_t nSeen = s_seen[nNodeId], nNow = 0;
-    DWORD dwStart = GetTickCount();
-    while ((nNow = StandIn::Requests(PagePath(nNodeId)).size()) <= nSeen && GetTickCount() - dwStart < dwWaitMs)
-        Pump(50);
+    PumpUntil([&] { return (nNow = StandIn::Requests(PagePath(nNodeId)).size()) > nSeen; }, dwWaitMs);
     s_seen[nNodeId] = nNow;
     return nNow > nSeen;
 }

@@ -4,6 +4,7 @@
 #include "tests/support/appdriver.h"
 #include "tests/support/dialogs.h"
 #include "tests/support/standin.h"
+#include "tests/support/wait.h"
 
 #include <gtest/gtest.h>
 #include <commctrl.h>
@@ -109,8 +110,7 @@ public:
         STARTUPINFOA si = {};
         si.cb = sizeof(si);
         CreateProcessA(strPath.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &m_pi);
-        for (int i = 0; i < 200 && !HasWindow(); ++i)
-            Sleep(50);
+        WaitUntil([this] { return HasWindow(); }, 10000, 50);
     }
     ~CProgram()
     {
@@ -123,9 +123,7 @@ public:
     }
     bool HasWindow() const
     {
-        std::pair<DWORD, bool> search(m_pi.dwProcessId, false);
-        EnumWindows(MatchVisible, reinterpret_cast<LPARAM>(&search));
-        return search.second;
+        return m_pi.dwProcessId && FindTopWindow(CWindowQuery(m_pi.dwProcessId, nullptr, nullptr, true));
     }
     // The exit code once ended within the time, else STILL_ACTIVE.
     DWORD ExitCode(DWORD dwWaitMs) const
@@ -137,15 +135,6 @@ public:
     }
 
 private:
-    static BOOL CALLBACK MatchVisible(HWND hWnd, LPARAM lParam)
-    {
-        auto* pSearch = reinterpret_cast<std::pair<DWORD, bool>*>(lParam);
-        DWORD dwProcess = 0;
-        GetWindowThreadProcessId(hWnd, &dwProcess);
-        if (dwProcess == pSearch->first && IsWindowVisible(hWnd))
-            pSearch->second = true;
-        return !pSearch->second;
-    }
     PROCESS_INFORMATION m_pi = {};
 };
 
@@ -166,21 +155,21 @@ protected:
     static bool RunToEnd(CAppDriver& app, bool& bSawWindow)
     {
         bSawWindow = false;
-        DWORD dwStart = GetTickCount(), dwExitCode = 99;
-        while (GetTickCount() - dwStart < kTimeoutMs) {
-            if (app.WaitForExit(50, dwExitCode))
-                return dwExitCode == 0;
-            bSawWindow = bSawWindow || app.WaitForWindow(nullptr, nullptr, 0) != NULL;
-        }
-        return false;
+        DWORD dwExitCode = 99;
+        bool bEnded = WaitUntil(
+            [&] {
+                if (app.WaitForExit(50, dwExitCode))
+                    return true;
+                bSawWindow = bSawWindow || app.WaitForWindow(nullptr, nullptr, 0) != NULL;
+                return false;
+            },
+            kTimeoutMs, 0);
+        return bEnded && dwExitCode == 0;
     }
 
     static std::vector<CReceivedRequest> WaitForRequests(const std::string& path, size_t n)
     {
-        std::vector<CReceivedRequest> requests;
-        for (int i = 0; i < 100 && (requests = StandIn::Requests(path)).size() < n; ++i)
-            Sleep(100);
-        return requests;
+        return StandIn::WaitForRequests(path, n, 10000);
     }
 
     static HWND Button(HWND hSheet, int nId) { return GetDlgItem(hSheet, nId); }
@@ -192,9 +181,7 @@ protected:
     // The wizard sets its buttons once its page is active, a moment after the sheet appears.
     static bool BecomesOn(HWND hSheet, int nId)
     {
-        for (int i = 0; i < 100 && !IsOn(hSheet, nId); ++i)
-            Sleep(50);
-        return IsOn(hSheet, nId);
+        return WaitUntil([=] { return IsOn(hSheet, nId); }, 5000, 50);
     }
     static void Press(HWND hSheet, int nId)
     {
@@ -207,13 +194,12 @@ protected:
     // Waits until the wizard's buttons settle on the page: Back enabled, Finish shown.
     static bool WaitForPageTwo(HWND hSheet)
     {
-        for (int i = 0; i < 200; ++i) {
-            HWND hFinish = Button(hSheet, kFinishButton);
-            if (IsOn(hSheet, kBackButton) && hFinish && IsWindowVisible(hFinish))
-                return true;
-            Sleep(50);
-        }
-        return false;
+        return WaitUntil(
+            [=] {
+                HWND hFinish = Button(hSheet, kFinishButton);
+                return IsOn(hSheet, kBackButton) && hFinish && IsWindowVisible(hFinish);
+            },
+            10000, 50);
     }
 
     // Next on page 1: the save dialog is answered with strName in the install folder
@@ -257,9 +243,7 @@ protected:
 
     static bool Launched(const CAppDriver& app, const std::string& strFolder)
     {
-        for (int i = 0; i < 100 && !app.Exists(strFolder + "launched.txt"); ++i)
-            Sleep(100);
-        return app.Exists(strFolder + "launched.txt");
+        return WaitUntil([&] { return app.Exists(strFolder + "launched.txt"); }, 10000, 100);
     }
 
     std::string m_strProposed;
@@ -404,8 +388,7 @@ TEST_F(UpdateApp, FinishIsOfferedOnceTheWholeInstallerArrived)
     // Back and Next start a second worker with its own dialog; cancelling it leaves
     // Finish off.
     Press(hSheet, kBackButton);
-    for (int i = 0; i < 100 && !IsOn(hSheet, kNextButton); ++i)
-        Sleep(50);
+    BecomesOn(hSheet, kNextButton);
     NextAndSave(app, hSheet, "");
     Sleep(500);
     EXPECT_FALSE(IsOn(hSheet, kFinishButton));
@@ -431,8 +414,7 @@ TEST_F(UpdateApp, FailedDownloadKeepsFinishOffUntilARetryArrives)
     EXPECT_FALSE(IsOn(hSheet, kFinishButton));
 
     Press(hSheet, kBackButton);
-    for (int i = 0; i < 100 && !IsOn(hSheet, kNextButton); ++i)
-        Sleep(50);
+    BecomesOn(hSheet, kNextButton);
     NextAndSave(app, hSheet, "second.exe");
     EXPECT_EQ(kDoneBox, AnswerMessageBox(app.ProcessId(), IDOK));
     EXPECT_TRUE(IsOn(hSheet, kFinishButton));

@@ -1,5 +1,7 @@
 #include "util/paths.h"
 #include "util/process.h"
+#include "tests/support/wait.h"
+#include "tests/support/windowfinder.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -24,12 +26,7 @@ bool ReadSmallFile(const CString& strPath, CString& strContent)
 
 bool WaitForFile(const CString& strPath, CString& strContent)
 {
-    for (int i = 0; i < 100; ++i) {
-        if (ReadSmallFile(strPath, strContent) && !strContent.IsEmpty())
-            return true;
-        Sleep(100);
-    }
-    return false;
+    return WaitUntil([&] { return ReadSmallFile(strPath, strContent) && !strContent.IsEmpty(); }, 10000, 100);
 }
 
 // A launcher and the stand-in updater copied into a folder whose name has a blank, and a
@@ -53,17 +50,18 @@ protected:
     {
         const char* apszFiles[] = {"velora launch\\Update.exe", "velora launch\\launch.exe",
                                    "velora launch\\launched.txt", "velora.exe", "launched.txt"};
-        for (int nTry = 0; nTry < 20; ++nTry) {
-            bool bAllGone = true;
-            for (const char* pszFile : apszFiles) {
-                CString strFile = m_strParent + pszFile;
-                if (!DeleteFileA(strFile) && GetFileAttributesA(strFile) != INVALID_FILE_ATTRIBUTES)
-                    bAllGone = false;
-            }
-            if (bAllGone)
-                break;
-            Sleep(100); // a stub may still be ending
-        }
+        // A stub may still be ending.
+        WaitUntil(
+            [&] {
+                bool bAllGone = true;
+                for (const char* pszFile : apszFiles) {
+                    CString strFile = m_strParent + pszFile;
+                    if (!DeleteFileA(strFile) && GetFileAttributesA(strFile) != INVALID_FILE_ATTRIBUTES)
+                        bAllGone = false;
+                }
+                return bAllGone;
+            },
+            2000, 100);
         RemoveDirectoryA(m_strDir);
         RemoveDirectoryA(m_strParent);
     }
@@ -145,12 +143,8 @@ public:
 private:
     void WaitForWindow(const char* pszTitle)
     {
-        for (int i = 0; i < 200 && !m_bShown; ++i, Sleep(50)) {
-            HWND hWnd = FindWindowA("FakeClientWindow", pszTitle);
-            DWORD dwProcessId = 0;
-            GetWindowThreadProcessId(hWnd, &dwProcessId);
-            m_bShown = hWnd && dwProcessId == m_info.dwProcessId;
-        }
+        m_bShown = m_info.dwProcessId &&
+                   WaitForTopWindow(CWindowQuery(m_info.dwProcessId, "FakeClientWindow", pszTitle), 10000, 50);
     }
 
     CString m_strDir, m_strExe;

@@ -8,6 +8,7 @@
 #include "tests/support/dialogdriver.h"
 #include "tests/support/screenarea.h"
 #include "tests/support/standin.h"
+#include "tests/support/wait.h"
 #include "velora/resource.h"
 
 #include <gtest/gtest.h>
@@ -56,12 +57,7 @@ std::vector<COLORREF> UserArea(HWND hFrame)
 // window that goes leaves the screen a moment later.
 bool WaitForUserArea(HWND hFrame, const std::vector<COLORREF>& pixels, bool bEqual)
 {
-    DWORD dwStart = GetTickCount();
-    while ((UserArea(hFrame) == pixels) != bEqual) {
-        if (GetTickCount() - dwStart > 10000)
-            return false;
-    }
-    return true;
+    return WaitUntil([&] { return (UserArea(hFrame) == pixels) == bEqual; }, 10000, 0);
 }
 
 // The skinned dialog's corners where the screen shows them: centred on the frame.
@@ -83,10 +79,7 @@ void ExpectShownCentredOn(HWND hFrame, HWND hDlg)
 bool WaitForFile(const CAppDriver& app, const std::string& strExpected)
 {
     std::string strBytes;
-    DWORD dwStart = GetTickCount();
-    while ((!app.ReadFile("data\\config.vr", strBytes) || strBytes != strExpected) && GetTickCount() - dwStart < 10000)
-        Sleep(100);
-    return strBytes == strExpected;
+    return WaitUntil([&] { return app.ReadFile("data\\config.vr", strBytes) && strBytes == strExpected; }, 10000, 100);
 }
 
 } // namespace

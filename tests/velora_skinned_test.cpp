@@ -4,7 +4,9 @@
 
 #include "skin_colours.h"
 #include "tests/support/appdriver.h"
+#include "tests/support/screenarea.h"
 #include "tests/support/standin.h"
+#include "tests/support/wait.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -26,14 +28,6 @@ std::string Reply(const std::string& strTable)
     return "{\"errorcode\":0,\"data\":{\"table\":" + strTable + "}}";
 }
 
-COLORREF ScreenPixel(int x, int y)
-{
-    HDC hScreen = GetDC(NULL);
-    COLORREF colour = GetPixel(hScreen, x, y);
-    ReleaseDC(NULL, hScreen);
-    return colour;
-}
-
 // The control that shows the tree: the frame's only tree-view.
 BOOL CALLBACK FindTree(HWND hWnd, LPARAM lResult)
 {
@@ -48,10 +42,7 @@ BOOL CALLBACK FindTree(HWND hWnd, LPARAM lResult)
 // Waits until the screen shows colour at (x, y).
 bool WaitForPixel(int x, int y, COLORREF colour)
 {
-    DWORD dwStart = GetTickCount();
-    while (ScreenPixel(x, y) != colour && GetTickCount() - dwStart < 15000)
-        Sleep(100);
-    return ScreenPixel(x, y) == colour;
+    return WaitUntil([=] { return ScreenPixel(x, y) == colour; }, 15000, 100);
 }
 
 } // namespace

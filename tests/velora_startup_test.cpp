@@ -3,6 +3,7 @@
 #include "tests/support/appdriver.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/standin.h"
+#include "tests/support/wait.h"
 #include "velora/resource.h"
 
 #include <gtest/gtest.h>
@@ -34,22 +35,9 @@ protected:
         return app.WaitForFrame("Velora", kWindowTimeoutMs);
     }
 
-    // Waits until n requests arrived on the path.
-    static std::vector<CReceivedRequest> WaitForRequests(const char* pszPath, size_t n, DWORD dwTimeoutMs = 15000)
-    {
-        DWORD dwStart = GetTickCount();
-        std::vector<CReceivedRequest> requests;
-        while ((requests = StandIn::Requests(pszPath)).size() < n && GetTickCount() - dwStart < dwTimeoutMs)
-            Sleep(100);
-        return requests;
-    }
-
     static bool WaitForFile(const CAppDriver& app, const char* pszName)
     {
-        DWORD dwStart = GetTickCount();
-        while (!app.Exists(pszName) && GetTickCount() - dwStart < 10000)
-            Sleep(100);
-        return app.Exists(pszName);
+        return WaitUntil([&] { return app.Exists(pszName); }, 10000, 100);
     }
 
     static void Close(CAppDriver& app, HWND hFrame)
@@ -115,9 +103,9 @@ TEST_F(VeloraStartup, StoredAccountStartsVersionCheckListAndLogin)
     HWND hFrame = StartAndWaitForFrame(app);
     ASSERT_NE(nullptr, hFrame);
 
-    std::vector<CReceivedRequest> version = WaitForRequests(kVersionPath, 1);
-    std::vector<CReceivedRequest> list = WaitForRequests(kListPath, 1);
-    std::vector<CReceivedRequest> login = WaitForRequests(kLoginPath, 1);
+    std::vector<CReceivedRequest> version = StandIn::WaitForRequests(kVersionPath, 1);
+    std::vector<CReceivedRequest> list = StandIn::WaitForRequests(kListPath, 1);
+    std::vector<CReceivedRequest> login = StandIn::WaitForRequests(kLoginPath, 1);
     ASSERT_EQ(1u, version.size());
     ASSERT_EQ(1u, list.size());
     ASSERT_EQ(1u, login.size());
@@ -133,8 +121,8 @@ TEST_F(VeloraStartup, EmptyStoredNameSendsNoLogin)
     ASSERT_TRUE(app.WriteFile("data\\config.vr", StoredAccount("", "")));
     HWND hFrame = StartAndWaitForFrame(app);
     ASSERT_NE(nullptr, hFrame);
-    EXPECT_EQ(1u, WaitForRequests(kListPath, 1).size());
-    EXPECT_EQ(1u, WaitForRequests(kVersionPath, 1).size());
+    EXPECT_EQ(1u, StandIn::WaitForRequests(kListPath, 1).size());
+    EXPECT_EQ(1u, StandIn::WaitForRequests(kVersionPath, 1).size());
     Sleep(1000);
     EXPECT_TRUE(StandIn::Requests(kLoginPath).empty());
     Close(app, hFrame);
@@ -148,13 +136,11 @@ TEST_F(VeloraStartup, TruncatedConfigurationShowsTheFrameworkMessageAndGoesOn)
     CBoxAnswerer answerer(app.ProcessId());
     HWND hFrame = app.WaitForFrame("Velora", kWindowTimeoutMs);
     ASSERT_NE(nullptr, hFrame);
-    DWORD dwStart = GetTickCount();
-    while (answerer.Boxes().empty() && GetTickCount() - dwStart < 15000)
-        Sleep(100);
+    WaitUntil([&] { return !answerer.Boxes().empty(); }, 15000, 100);
     ASSERT_EQ(1u, answerer.Boxes().size());
     EXPECT_EQ(0u, answerer.Boxes()[0].find("Velora|"));
     // The sequence goes on with what could be read: no name, so no login.
-    EXPECT_EQ(1u, WaitForRequests(kListPath, 1).size());
+    EXPECT_EQ(1u, StandIn::WaitForRequests(kListPath, 1).size());
     EXPECT_TRUE(IsWindow(hFrame));
     Close(app, hFrame);
 }
@@ -223,7 +209,7 @@ TEST_F(VeloraStartup, ClosingWithRequestsInFlightEndsCleanly)
     ASSERT_TRUE(app.WriteFile("data\\config.vr", StoredAccount("", "")));
     HWND hFrame = StartAndWaitForFrame(app);
     ASSERT_NE(nullptr, hFrame);
-    ASSERT_EQ(1u, WaitForRequests(kListPath, 1).size());
+    ASSERT_EQ(1u, StandIn::WaitForRequests(kListPath, 1).size());
     // The workers still wait for their replies: the process ends without them, at once.
     PostMessage(hFrame, WM_CLOSE, 0, 0);
     DWORD dwExitCode = 99;
@@ -281,7 +267,7 @@ TEST_F(VeloraStartup, TopLevelListAsksForTheFirstCategorysSubtree)
     ASSERT_TRUE(app.WriteFile("data\\config.vr", StoredAccount("", "")));
     HWND hFrame = StartAndWaitForFrame(app);
     ASSERT_NE(nullptr, hFrame);
-    std::vector<CReceivedRequest> tree = WaitForRequests(kTreePath, 1);
+    std::vector<CReceivedRequest> tree = StandIn::WaitForRequests(kTreePath, 1);
     ASSERT_EQ(1u, tree.size());
     EXPECT_EQ("nodeid=12&", tree[0].body);
     Close(app, hFrame);
@@ -298,16 +284,11 @@ BOOL CALLBACK CountIconChild(HWND hChild, LPARAM lCount)
     return TRUE;
 }
 
-BOOL CALLBACK CountIconsOf(HWND hWnd, LPARAM lCount)
-{
-    EnumChildWindows(hWnd, CountIconChild, lCount);
-    return TRUE;
-}
-
 int CountTrayIcons()
 {
     int nCount = 0;
-    EnumWindows(CountIconsOf, reinterpret_cast<LPARAM>(&nCount));
+    for (HWND hWnd : FindTopWindows(CWindowQuery()))
+        EnumChildWindows(hWnd, CountIconChild, reinterpret_cast<LPARAM>(&nCount));
     return nCount;
 }
 } // namespace
@@ -325,17 +306,13 @@ TEST_F(VeloraStartup, TrayIconIsAddedAndRemovedWhenClosedOrExitedFromTheTray)
         CAppDriver app(WinePath(VELORA_EXE));
         HWND hFrame = StartAndWaitForFrame(app);
         ASSERT_NE(nullptr, hFrame);
-        DWORD dwStart = GetTickCount();
-        while (CountTrayIcons() == nBefore && GetTickCount() - dwStart < 10000)
-            Sleep(100);
+        WaitUntil([&] { return CountTrayIcons() != nBefore; }, 10000, 100);
         EXPECT_EQ(nBefore + 1, CountTrayIcons());
         PostMessage(hFrame, ending.message, ending.wParam, 0);
         DWORD dwExitCode = 99;
         EXPECT_TRUE(app.WaitForExit(15000, dwExitCode));
         EXPECT_EQ(0u, dwExitCode);
-        dwStart = GetTickCount();
-        while (CountTrayIcons() != nBefore && GetTickCount() - dwStart < 10000)
-            Sleep(100);
+        WaitUntil([&] { return CountTrayIcons() == nBefore; }, 10000, 100);
         EXPECT_EQ(nBefore, CountTrayIcons());
     }
 }

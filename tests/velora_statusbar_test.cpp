@@ -1,21 +1,15 @@
 // Velora's status bar as the user sees it: the blue strip with the client's version.
 
 #include "tests/support/appdriver.h"
+#include "tests/support/screenarea.h"
 #include "tests/support/standin.h"
+#include "tests/support/wait.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 const COLORREF kBarColour = RGB(47, 140, 194);
-
-COLORREF ScreenPixel(int x, int y)
-{
-    HDC hScreen = GetDC(NULL);
-    COLORREF cr = GetPixel(hScreen, x, y);
-    ReleaseDC(NULL, hScreen);
-    return cr;
-}
 
 // Near-white: the text's strokes (their edges are smoothed).
 bool IsTextPixel(COLORREF cr)
@@ -34,10 +28,9 @@ TEST(VeloraStatusBar, ShowsTheClientVersionOnTheBlueStrip)
     ASSERT_NE(nullptr, hFrame);
     // The frame is found as soon as it exists; its bar and first paint follow.
     HWND hBar = NULL;
-    for (DWORD dwStart = GetTickCount(); GetTickCount() - dwStart < 15000 && !(hBar && IsWindowVisible(hFrame));) {
-        Sleep(100);
-        hBar = FindWindowExA(hFrame, NULL, "msctls_statusbar32", NULL);
-    }
+    WaitUntil(
+        [&] { return (hBar = FindWindowExA(hFrame, NULL, "msctls_statusbar32", NULL)) && IsWindowVisible(hFrame); },
+        15000, 100);
     ASSERT_NE(nullptr, hBar);
     Sleep(1500);
     CAppDriver::Screenshot(hFrame, WinePath(VELORA_SCREENSHOTS) + "\\velora-status-bar.png");

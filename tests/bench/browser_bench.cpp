@@ -4,6 +4,7 @@
 //        browser_bench download URL
 
 #include "msg/messages.h"
+#include "tests/bench/benchtools.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/clientframe.h"
 #include "util/downloadthread.h"
@@ -18,14 +19,6 @@
 #include <string>
 
 namespace {
-
-double Now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return double(counter.QuadPart) / double(frequency.QuadPart);
-}
 
 // Entries of another host, which the hook walks past and keeps.
 void FillUrlCache(int nFrom, int nTo)

@@ -3,7 +3,7 @@
 // memory before and after the N rounds.
 // Usage: dialog_bench [N]
 
-#include "tests/bench/privatebytes.h"
+#include "tests/bench/benchtools.h"
 #include "tests/support/dialogclient.h"
 #include "velora/dialoglogin.h"
 #include "velora/dialogregister.h"
@@ -17,14 +17,6 @@
 #include <vector>
 
 namespace {
-
-double Now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return double(counter.QuadPart) / double(frequency.QuadPart);
-}
 
 double g_tPainted = 0;
 

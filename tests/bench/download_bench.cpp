@@ -7,21 +7,10 @@
 #include "net/httpsocket.h"
 
 #include <windows.h>
-#include "tests/bench/privatebytes.h"
+#include "tests/bench/benchtools.h"
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-
-namespace {
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -34,8 +23,7 @@ int main(int argc, char** argv)
     long nLength = 0;
     if (!http.FormatRequestHeader(&host[0], &object[0], nLength, NULL, NULL, 0, 0, 0))
         return 1;
-    LARGE_INTEGER start, end;
-    QueryPerformanceCounter(&start);
+    double dStart = Now();
     if (!http.Socket() || !http.Connect(&host[0], atoi(argv[2])) || !http.SendRequest(NULL, 0))
         return 1;
     char szSize[30];
@@ -51,8 +39,7 @@ int main(int argc, char** argv)
             nMemPeak = nMem > nMemPeak ? nMem : nMemPeak;
         }
     }
-    QueryPerformanceCounter(&end);
-    double dSeconds = Seconds(start, end);
+    double dSeconds = Now() - dStart;
     printf("CHttpSocket: %lld of %lld bytes in %.2f s = %.1f MB/s; private bytes %lu KB at start, %lu KB peak\n",
            nReceived, nExpected, dSeconds, nReceived / dSeconds / 1048576.0,
            static_cast<unsigned long>(nMemStart / 1024), static_cast<unsigned long>(nMemPeak / 1024));

@@ -9,7 +9,8 @@
 #include "framework/uicall.h"
 #include "model/userprofile.h"
 #include "task/taskregistry.h"
-#include "tests/bench/privatebytes.h"
+#include "tests/bench/benchtools.h"
+#include "tests/support/wait.h"
 #include "velora/mainframe.h"
 #include "velora/resource.h"
 #include "velora/uinfopaneldialog.h"
@@ -26,32 +27,11 @@ namespace {
 
 CVeloraApp theApp;
 
-double Now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return double(counter.QuadPart) / double(frequency.QuadPart);
-}
-
-void Pump()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 // Pumps until the panel's request has been answered and no task is left (at most 10 s).
 bool RunTasks()
 {
-    DWORD dwStart = GetTickCount();
-    do {
-        Pump();
-        Sleep(1);
-    } while (GetTaskRegistry().GetCount() > 0 && GetTickCount() - dwStart < 10000);
-    Pump();
+    PumpUntil([] { return GetTaskRegistry().GetCount() == 0; }, 10000);
+    PumpFor();
     return GetTaskRegistry().GetCount() == 0;
 }
 
@@ -70,7 +50,7 @@ int main(int argc, char** argv)
     theApp.m_pMainWnd = pFrame;
     pFrame->ShowWindow(SW_SHOWNORMAL);
     pFrame->UpdateWindow();
-    Pump();
+    PumpFor();
     theApp.m_strSessionCode = "bench";
     theApp.m_nUserId = 7;
 
@@ -91,7 +71,7 @@ int main(int argc, char** argv)
     RunTasks();
     std::printf("first reply\n");
     pFrame->SendMessage(WM_NCMOUSEMOVE, HTCAPTION, lBookPlaza);
-    Pump();
+    PumpFor();
     SIZE_T nBefore = PrivateBytes();
     long nProfilesBefore = CUserProfile::LiveCount();
     std::vector<double> shown;
@@ -103,11 +83,11 @@ int main(int argc, char** argv)
             ++nFailed;
         else
             shown.push_back(d);
-        Pump();
+        PumpFor();
         if (!RunTasks())
             ++nFailed;
         pFrame->SendMessage(WM_NCMOUSEMOVE, HTCAPTION, lBookPlaza);
-        Pump();
+        PumpFor();
     }
     double dTotal = Now() - dStart;
     SIZE_T nAfter = PrivateBytes();

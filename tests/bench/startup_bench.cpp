@@ -5,21 +5,14 @@
 #include "msg/messages.h"
 #include "tests/support/appdriver.h"
 #include "tests/support/standin.h"
+#include "tests/support/wait.h"
 
 #include <windows.h>
-#include "tests/bench/privatebytes.h"
+#include "tests/bench/benchtools.h"
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
-
-double Now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return double(counter.QuadPart) / double(frequency.QuadPart);
-}
 
 size_t RequestCount()
 {
@@ -61,8 +54,7 @@ int main(int argc, char** argv)
         velora.Start();
         HWND hFrame = velora.WaitForFrame("Velora", 30000);
         double tWindow = Now() - t0;
-        while (RequestCount() < 3 && Now() - t0 < 30)
-            Sleep(5);
+        WaitUntil([] { return RequestCount() >= 3; }, 30000, 5);
         double tRequests = Now() - t0;
         Sleep(1000);
         SIZE_T started = PrivateBytes(velora.Process());

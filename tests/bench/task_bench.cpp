@@ -15,9 +15,10 @@
 #include "task/taskregistry.h"
 #include "tests/support/probetask.h"
 #include "tests/support/standin.h"
+#include "tests/support/wait.h"
 
 #include <windows.h>
-#include "tests/bench/privatebytes.h"
+#include "tests/bench/benchtools.h"
 #include <wininet.h>
 #include <cstdio>
 #include <cstdlib>
@@ -28,13 +29,6 @@
 namespace {
 
 const char kPath[] = "/client/Tree/getchildnode.aspx";
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
-}
 
 bool DirectPost(HINTERNET hSession, const char* pszBody)
 {
@@ -137,8 +131,12 @@ void RunTasks(int n)
         registry.ExecuteTask(pTask);
         NotePeak();
     }
-    for (DWORD dwStart = GetTickCount(); !sink.WaitFor(n, 5) && GetTickCount() - dwStart < 60000;)
-        NotePeak();
+    WaitUntil(
+        [&] {
+            NotePeak();
+            return sink.Results().size() >= size_t(n);
+        },
+        60000, 5);
     WaitForNoLiveTasks(10000);
 }
 
@@ -166,18 +164,17 @@ void RunBatch(const char* pszMode, int n)
 
 void CompareRates(int n)
 {
-    LARGE_INTEGER t0, t1, t2;
-    QueryPerformanceCounter(&t0);
+    double t0 = Now();
     RunTasks(n);
-    QueryPerformanceCounter(&t1);
+    double t1 = Now();
     HINTERNET hSession = InternetOpenA("bench", INTERNET_OPEN_TYPE_PRECONFIG, NULL, NULL, 0);
     int nOk = 0;
     for (int i = 0; i < n; ++i)
         nOk += DirectPost(hSession, "pid=0&");
     InternetCloseHandle(hSession);
-    QueryPerformanceCounter(&t2);
-    double taskRate = n / Seconds(t0, t1);
-    double directRate = n / Seconds(t1, t2);
+    double t2 = Now();
+    double taskRate = n / (t1 - t0);
+    double directRate = n / (t2 - t1);
     printf("requests: %d (direct ok: %d)\n", n, nOk);
     printf("task path:   %.1f requests/s\n", taskRate);
     printf("direct path: %.1f requests/s\n", directRate);

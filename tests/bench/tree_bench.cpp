@@ -4,7 +4,8 @@
 // Usage: tree_bench
 
 #include "framework/uicall.h"
-#include "tests/bench/privatebytes.h"
+#include "tests/bench/benchtools.h"
+#include "tests/support/wait.h"
 #include "velora/leftcontainer.h"
 #include "velora/mainframe.h"
 #include "velora/resource.h"
@@ -19,21 +20,6 @@
 namespace {
 
 CVeloraApp theApp;
-
-double Now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return double(counter.QuadPart) / double(frequency.QuadPart);
-}
-
-void Pump()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-}
 
 // nCategories categories of nLeaves leaves each: nCategories * (nLeaves + 1) nodes.
 std::unique_ptr<TreeNode> MakeTree(int nCategories, int nLeaves)
@@ -71,7 +57,7 @@ void MeasureTree(CLeftContainer* pLeft, int nCategories, int nLeaves)
     std::unique_ptr<TreeNode> root = MakeTree(nCategories, nLeaves);
     HWND hTree = pLeft->GetTree().m_hWnd;
     double tLoad = TimePerCall(5, [&](int) { pLeft->LoadTree(root.get()); });
-    Pump();
+    PumpFor();
     double tPaint = TimePerCall(30, [&](int) { RedrawWindow(hTree, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW); });
     // Rows 2 and 3 are leaves of the first category.
     RECT rcRow;
@@ -82,7 +68,7 @@ void MeasureTree(CLeftContainer* pLeft, int nCategories, int nLeaves)
         TimePerCall(200, [&](int i) { SendMessageA(hTree, WM_MOUSEMOVE, 0, MAKELPARAM(40 + i % 100, y)); });
     double tAcross =
         TimePerCall(50, [&](int i) { SendMessageA(hTree, WM_MOUSEMOVE, 0, MAKELPARAM(40, y + (i % 2) * h)); });
-    Pump();
+    PumpFor();
     printf("%5d nodes: LoadTree %7.2f ms, full paint %6.2f ms, mouse move within a row %.3f ms, across rows %.2f ms\n",
            int(nCategories * (nLeaves + 1)), tLoad, tPaint, tWithin, tAcross);
     pLeft->ClearTree();
@@ -102,7 +88,7 @@ int main()
     theApp.m_pMainWnd = pFrame;
     pFrame->ShowWindow(SW_SHOWNORMAL);
     pFrame->UpdateWindow();
-    Pump();
+    PumpFor();
     CLeftContainer* pLeft = dynamic_cast<CLeftContainer*>(pFrame->m_wndSplitter.GetPane(0, 0));
 
     MeasureTree(pLeft, 5, 9);
@@ -121,18 +107,18 @@ int main()
                             MAKELPARAM(rcWindow.left + pRect->left + 10, rcWindow.top + pRect->top + 40));
     };
     TimePerCall(100, repaint);
-    Pump();
+    PumpFor();
     SIZE_T before = PrivateBytes();
     double tCaption = TimePerCall(1000, repaint);
-    Pump();
+    PumpFor();
     SIZE_T afterCaption = PrivateBytes();
     std::unique_ptr<TreeNode> root = MakeTree(10, 99);
     pLeft->LoadTree(root.get());
-    Pump();
+    PumpFor();
     SIZE_T beforeRebuilds = PrivateBytes();
     double tRebuild = TimePerCall(100, [&](int) {
         pLeft->LoadTree(root.get());
-        Pump();
+        PumpFor();
     });
     SIZE_T afterRebuilds = PrivateBytes();
     printf("caption: %.2f ms a repaint; private memory %lu KB before 1000 repaints, %lu KB after (%+ld KB)\n", tCaption,

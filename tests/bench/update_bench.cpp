@@ -8,20 +8,12 @@
 #include "tests/support/standin.h"
 
 #include <windows.h>
-#include "tests/bench/privatebytes.h"
+#include "tests/bench/benchtools.h"
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 namespace {
-
-double Now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return double(counter.QuadPart) / double(frequency.QuadPart);
-}
 
 double VeloraToWindow()
 {

@@ -1,5 +1,7 @@
 #include "tests/support/appdriver.h"
 
+#include "tests/support/windowfinder.h"
+
 #include <gdiplus.h>
 #include <shellapi.h>
 #include <fstream>
@@ -33,32 +35,6 @@ void RemoveFolder(const std::string& folder)
     op.pFrom = from.c_str();
     op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
     SHFileOperationA(&op);
-}
-
-struct CWindowSearch {
-    DWORD dwProcessId;
-    const char* pszTitle;
-    const char* pszClass;
-    bool bSkipDialogs;
-    HWND hFound;
-};
-
-BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
-{
-    CWindowSearch* pSearch = reinterpret_cast<CWindowSearch*>(lParam);
-    DWORD dwProcess = 0;
-    GetWindowThreadProcessId(hWnd, &dwProcess);
-    if (dwProcess != pSearch->dwProcessId)
-        return TRUE;
-    char szText[256] = "", szClass[256] = "";
-    GetWindowTextA(hWnd, szText, sizeof(szText));
-    GetClassNameA(hWnd, szClass, sizeof(szClass));
-    if ((pSearch->pszTitle && strcmp(szText, pSearch->pszTitle) != 0) ||
-        (pSearch->pszClass && strcmp(szClass, pSearch->pszClass) != 0) ||
-        (pSearch->bSkipDialogs && strcmp(szClass, "#32770") == 0))
-        return TRUE;
-    pSearch->hFound = hWnd;
-    return FALSE;
 }
 
 bool PngEncoder(CLSID& clsid)
@@ -166,15 +142,12 @@ HWND CAppDriver::WaitForFrame(const char* pszTitle, DWORD dwTimeoutMs) const
 
 HWND CAppDriver::Wait(const char* pszTitle, const char* pszClass, bool bSkipDialogs, DWORD dwTimeoutMs) const
 {
-    DWORD dwStart = GetTickCount();
-    do {
-        CWindowSearch search{m_pi.dwProcessId, pszTitle, pszClass, bSkipDialogs, NULL};
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.hFound)
-            return search.hFound;
-        Sleep(50);
-    } while (GetTickCount() - dwStart < dwTimeoutMs);
-    return NULL;
+    if (!m_pi.dwProcessId)
+        return NULL; // not started: a query for process 0 would match every process
+    CWindowQuery query{m_pi.dwProcessId, pszClass, pszTitle};
+    if (bSkipDialogs)
+        query.match = [](HWND hWnd) { return !IsDialogWindow(hWnd); };
+    return WaitForTopWindow(query, dwTimeoutMs, 50);
 }
 
 bool CAppDriver::WaitForExit(DWORD dwTimeoutMs, DWORD& dwExitCode)
@@ -195,13 +168,6 @@ void CAppDriver::Kill()
     CloseHandle(m_pi.hThread);
     CloseHandle(m_pi.hProcess);
     m_pi = {};
-}
-
-std::string CAppDriver::WindowText(HWND hWnd)
-{
-    char szText[512] = "";
-    GetWindowTextA(hWnd, szText, sizeof(szText));
-    return szText;
 }
 
 bool CAppDriver::Screenshot(HWND hWnd, const std::string& strPath)

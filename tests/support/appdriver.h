@@ -5,6 +5,8 @@
 // it into a fresh folder of its own, starts it, finds its windows by title and class,
 // reads their texts and rectangles, waits for its exit code and takes screenshots.
 
+#include "tests/support/windowfinder.h"
+
 #include <windows.h>
 #include <string>
 
@@ -43,7 +45,7 @@ public:
 
     // Saves the window's screen area as a PNG file.
     static bool Screenshot(HWND hWnd, const std::string& strPath);
-    static std::string WindowText(HWND hWnd);
+    static std::string WindowText(HWND hWnd) { return ::WindowText(hWnd); }
 
 private:
     HWND Wait(const char* pszTitle, const char* pszClass, bool bSkipDialogs, DWORD dwTimeoutMs) const;

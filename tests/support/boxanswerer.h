@@ -27,7 +27,6 @@ public:
     bool WaitForBoxes(size_t n, DWORD dwTimeoutMs = 10000);
 
 private:
-    static BOOL CALLBACK OnWindow(HWND hWnd, LPARAM lParam);
     void Run();
 
     DWORD m_dwProcessId;

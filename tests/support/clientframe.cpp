@@ -12,6 +12,8 @@
 namespace {
 
 CVeloraApp theApp;
+// The pumps of the tests pre-translate as the application's loop does.
+const bool g_bFiltered = (SetPumpFilter([](MSG* pMsg) { return theApp.PreTranslateMessage(pMsg); }), true);
 
 } // namespace
 
@@ -35,30 +37,6 @@ CMainFrame* ClientFrame()
         return pFrame;
     }();
     return s_pFrame;
-}
-
-bool PumpUntil(const std::function<bool()>& done, DWORD dwTimeoutMs)
-{
-    DWORD dwStart = GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-            if (!theApp.PreTranslateMessage(&msg)) {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
-        }
-        if (done())
-            return true;
-        if (GetTickCount() - dwStart >= dwTimeoutMs)
-            return done();
-        MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
-    }
-}
-
-void PumpFor(DWORD dwMs)
-{
-    PumpUntil([] { return false; }, dwMs);
 }
 
 CComPtr<IOleClientSite> ClientSiteOf(CHtmlView* pView)

@@ -6,10 +6,10 @@
 // first asks for it, which then is the UI thread. No start-up sequence runs.
 
 #include "framework/comptr.h"
+#include "tests/support/wait.h"
 #include "velora/mainframe.h"
 #include "velora/veloraapp.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,10 +17,7 @@ class CHtmlView;
 
 CVeloraApp& ClientApp();
 CMainFrame* ClientFrame();
-// Runs this thread's messages as the application's loop does (PreTranslateMessage
-// first) until done() holds or dwTimeoutMs passed; done()'s last answer.
-bool PumpUntil(const std::function<bool()>& done, DWORD dwTimeoutMs);
-void PumpFor(DWORD dwMs);
+// PumpUntil and PumpFor (wait.h) pre-translate through the application here.
 
 // The browser's client site of a view, as the browser holds it, and one of its
 // interfaces; NULL when there is none.

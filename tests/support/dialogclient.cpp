@@ -4,9 +4,9 @@
 #include "framework/uicall.h"
 #include "framework/winapp.h"
 #include "msg/messages.h"
+#include "tests/support/windowfinder.h"
 #include "velora/resource.h"
 
-#include <cstring>
 #include <fstream>
 #include <vector>
 
@@ -28,28 +28,14 @@ CAccountDocTemplate* g_pTemplate = nullptr;
 int g_nCaptionRepaints = 0;
 std::vector<LPARAM> g_setFontRedraws;
 
-bool IsDialog(HWND hWnd)
-{
-    char szClass[16] = "";
-    GetClassNameA(hWnd, szClass, sizeof(szClass));
-    return strcmp(szClass, "#32770") == 0;
-}
-
 LRESULT CALLBACK WatchMessages(int nCode, WPARAM wParam, LPARAM lParam)
 {
     auto* pMsg = reinterpret_cast<CWPSTRUCT*>(lParam);
     if (nCode == HC_ACTION && g_pFrame && pMsg->hwnd == g_pFrame->m_hWnd && pMsg->message == WM_LOGIN_OK)
         ++g_nCaptionRepaints;
-    if (nCode == HC_ACTION && pMsg->message == WM_SETFONT && IsDialog(pMsg->hwnd))
+    if (nCode == HC_ACTION && pMsg->message == WM_SETFONT && IsDialogWindow(pMsg->hwnd))
         g_setFontRedraws.push_back(pMsg->lParam);
     return CallNextHookEx(NULL, nCode, wParam, lParam);
-}
-
-BOOL CALLBACK CloseDialog(HWND hWnd, LPARAM)
-{
-    if (IsDialog(hWnd) && IsWindowVisible(hWnd))
-        PostMessageA(hWnd, WM_CLOSE, 0, 0);
-    return TRUE;
 }
 
 } // namespace
@@ -116,8 +102,12 @@ void ResetCounters()
 
 void CloseEveryDialog()
 {
+    DWORD dwThread = GetWindowThreadProcessId(g_pFrame->m_hWnd, NULL);
+    CWindowQuery dialogs{GetCurrentProcessId(), "#32770", nullptr, true,
+                         [dwThread](HWND hWnd) { return GetWindowThreadProcessId(hWnd, NULL) == dwThread; }};
     for (int i = 0; i < 3; ++i) {
-        EnumThreadWindows(GetWindowThreadProcessId(g_pFrame->m_hWnd, NULL), CloseDialog, 0);
+        for (HWND hDialog : FindTopWindows(dialogs))
+            PostMessageA(hDialog, WM_CLOSE, 0, 0);
         Sleep(100);
     }
 }

@@ -1,9 +1,11 @@
 #ifndef TESTS_SUPPORT_DIALOGCLOSER_H
 #define TESTS_SUPPORT_DIALOGCLOSER_H
 
+#include "tests/support/wait.h"
+#include "tests/support/windowfinder.h"
+
 #include <windows.h>
 #include <atomic>
-#include <cstring>
 #include <thread>
 
 // Closes the first dialog of this process that shows up (a click that opens one runs it
@@ -12,14 +14,11 @@ class CDialogCloser {
 public:
     explicit CDialogCloser(int nControlId)
         : m_nControlId(nControlId), m_thread([this] {
-              for (int i = 0; i < 500 && !m_bStop; ++i) {
-                  EnumWindows(OnWindow, reinterpret_cast<LPARAM>(this));
-                  if (m_hDialog) {
-                      m_bHadControl = GetDlgItem(m_hDialog, m_nControlId) != NULL;
-                      PostMessage(m_hDialog, WM_CLOSE, 0, 0);
-                      return;
-                  }
-                  Sleep(20);
+              CWindowQuery dialogs{GetCurrentProcessId(), "#32770", nullptr, true};
+              WaitUntil([&] { return m_bStop || (m_hDialog = FindTopWindow(dialogs)) != NULL; }, 10000, 20);
+              if (m_hDialog) {
+                  m_bHadControl = GetDlgItem(m_hDialog, m_nControlId) != NULL;
+                  PostMessage(m_hDialog, WM_CLOSE, 0, 0);
               }
           })
     {
@@ -33,18 +32,6 @@ public:
     }
 
 private:
-    static BOOL CALLBACK OnWindow(HWND hWnd, LPARAM lParam)
-    {
-        auto* pThis = reinterpret_cast<CDialogCloser*>(lParam);
-        char szClass[16] = "";
-        DWORD dwProcess = 0;
-        GetWindowThreadProcessId(hWnd, &dwProcess);
-        GetClassNameA(hWnd, szClass, sizeof(szClass));
-        if (dwProcess != GetCurrentProcessId() || strcmp(szClass, "#32770") != 0 || !IsWindowVisible(hWnd))
-            return TRUE;
-        pThis->m_hDialog = hWnd;
-        return FALSE;
-    }
     void Join()
     {
         m_bStop = true;

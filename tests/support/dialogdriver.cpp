@@ -1,28 +1,10 @@
 #include "tests/support/dialogdriver.h"
 
-#include <cstring>
+#include "tests/support/screenarea.h"
+#include "tests/support/wait.h"
+#include "tests/support/windowfinder.h"
 
 namespace {
-
-struct CDialogSearch {
-    DWORD dwProcessId;
-    int nID;
-    HWND hFound;
-};
-
-BOOL CALLBACK MatchDialog(HWND hWnd, LPARAM lParam)
-{
-    auto* pSearch = reinterpret_cast<CDialogSearch*>(lParam);
-    DWORD dwProcess = 0;
-    GetWindowThreadProcessId(hWnd, &dwProcess);
-    char szClass[16] = "";
-    GetClassNameA(hWnd, szClass, sizeof(szClass));
-    if (dwProcess != pSearch->dwProcessId || strcmp(szClass, "#32770") != 0 || !IsWindowVisible(hWnd) ||
-        !GetDlgItem(hWnd, pSearch->nID))
-        return TRUE;
-    pSearch->hFound = hWnd;
-    return FALSE;
-}
 
 LPARAM Middle(HWND hWnd)
 {
@@ -35,15 +17,9 @@ LPARAM Middle(HWND hWnd)
 
 HWND CDialogDriver::WaitForDialog(DWORD dwProcessId, int nID, DWORD dwTimeoutMs)
 {
-    DWORD dwStart = GetTickCount();
-    do {
-        CDialogSearch search{dwProcessId, nID, NULL};
-        EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
-        if (search.hFound)
-            return search.hFound;
-        Sleep(20);
-    } while (GetTickCount() - dwStart < dwTimeoutMs);
-    return NULL;
+    CWindowQuery query{dwProcessId, "#32770", nullptr, true,
+                       [nID](HWND hWnd) { return GetDlgItem(hWnd, nID) != NULL; }};
+    return WaitForTopWindow(query, dwTimeoutMs, 20);
 }
 
 void CDialogDriver::Type(int nID, const std::string& strText) const
@@ -70,14 +46,14 @@ void CDialogDriver::KeyIn(int nID, const std::string& strText) const
         SendInput(2, keys, sizeof(INPUT));
     }
     // The keys reach the control a while later.
-    DWORD dwStart = GetTickCount();
-    std::string strNow;
-    do {
-        Sync();
-        strNow = Text(nID);
-    } while ((strNow.size() < strText.size() ||
-              strNow.compare(strNow.size() - strText.size(), std::string::npos, strText) != 0) &&
-             GetTickCount() - dwStart < 5000);
+    WaitUntil(
+        [&] {
+            Sync();
+            std::string strNow = Text(nID);
+            return strNow.size() >= strText.size() &&
+                   strNow.compare(strNow.size() - strText.size(), std::string::npos, strText) == 0;
+        },
+        5000, 0);
 }
 
 std::string CDialogDriver::Text(int nID) const
@@ -137,28 +113,17 @@ COLORREF CDialogDriver::Pixel(int x, int y, bool bClient) const
         pt.x += rc.left;
         pt.y += rc.top;
     }
-    HDC hScreen = GetDC(NULL);
-    COLORREF cr = GetPixel(hScreen, pt.x, pt.y);
-    ReleaseDC(NULL, hScreen);
-    return cr;
+    return ScreenPixel(pt);
 }
 
 COLORREF CDialogDriver::PixelWhenPainted(int x, int y, COLORREF crExpected, bool bClient, DWORD dwTimeoutMs) const
 {
-    DWORD dwStart = GetTickCount();
-    COLORREF cr;
-    while ((cr = Pixel(x, y, bClient)) != crExpected && GetTickCount() - dwStart < dwTimeoutMs)
-        Sleep(20);
+    COLORREF cr = CLR_INVALID;
+    WaitUntil([&] { return (cr = Pixel(x, y, bClient)) == crExpected; }, dwTimeoutMs, 20);
     return cr;
 }
 
 bool CDialogDriver::WaitClosed(DWORD dwTimeoutMs) const
 {
-    DWORD dwStart = GetTickCount();
-    while (IsWindow(m_hDlg) && IsWindowVisible(m_hDlg)) {
-        if (GetTickCount() - dwStart > dwTimeoutMs)
-            return false;
-        Sleep(20);
-    }
-    return true;
+    return WaitUntil([this] { return !IsWindow(m_hDlg) || !IsWindowVisible(m_hDlg); }, dwTimeoutMs, 20);
 }

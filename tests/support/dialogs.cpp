@@ -1,7 +1,9 @@
 #include "tests/support/dialogs.h"
 
+#include "tests/support/wait.h"
+#include "tests/support/windowfinder.h"
+
 #include <commdlg.h>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -14,53 +16,19 @@ HWND FileNameField(HWND hDialog)
     return hField ? hField : GetDlgItem(hDialog, 0x47C);
 }
 
-bool IsDialogClass(HWND hWnd)
-{
-    char szClass[16] = "";
-    GetClassNameA(hWnd, szClass, sizeof(szClass));
-    return strcmp(szClass, "#32770") == 0;
-}
-
-struct CSearch {
-    DWORD dwProcessId;
-    bool (*pfnMatch)(HWND);
-    HWND hFound;
-};
-
-BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
-{
-    auto* pSearch = reinterpret_cast<CSearch*>(lParam);
-    DWORD dwProcess = 0;
-    GetWindowThreadProcessId(hWnd, &dwProcess);
-    if (dwProcess != pSearch->dwProcessId || !IsWindowVisible(hWnd) || !pSearch->pfnMatch(hWnd))
-        return TRUE;
-    pSearch->hFound = hWnd;
-    return FALSE;
-}
-
 HWND WaitForWindow(DWORD dwProcessId, bool (*pfnMatch)(HWND), DWORD dwTimeoutMs)
 {
-    DWORD dwStart = GetTickCount();
-    do {
-        CSearch search{dwProcessId, pfnMatch, NULL};
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.hFound)
-            return search.hFound;
-        Sleep(50);
-    } while (GetTickCount() - dwStart < dwTimeoutMs);
-    return NULL;
+    return WaitForTopWindow({dwProcessId, nullptr, nullptr, true, pfnMatch}, dwTimeoutMs, 50);
 }
 
 bool IsFileDialog(HWND hWnd)
 {
-    return IsDialogClass(hWnd) && FileNameField(hWnd) != NULL;
+    return IsDialogWindow(hWnd) && FileNameField(hWnd) != NULL;
 }
 
 bool WaitUntilClosed(HWND hWnd)
 {
-    for (int i = 0; i < 500 && IsWindow(hWnd) && IsWindowVisible(hWnd); ++i)
-        Sleep(10);
-    return !IsWindow(hWnd) || !IsWindowVisible(hWnd);
+    return WaitUntil([hWnd] { return !IsWindow(hWnd) || !IsWindowVisible(hWnd); }, 5000);
 }
 
 void PressButton(HWND hDialog, int nButton)
@@ -73,7 +41,14 @@ void PressButton(HWND hDialog, int nButton)
 
 bool IsMessageBox(HWND hWnd)
 {
-    return IsDialogClass(hWnd) && GetDlgItem(hWnd, 0xFFFF) != NULL && FileNameField(hWnd) == NULL;
+    return IsDialogWindow(hWnd) && GetDlgItem(hWnd, 0xFFFF) != NULL && FileNameField(hWnd) == NULL;
+}
+
+std::string MessageBoxText(HWND hBox)
+{
+    char szText[512] = "";
+    GetDlgItemTextA(hBox, 0xFFFF, szText, sizeof(szText));
+    return WindowText(hBox) + "|" + szText;
 }
 
 std::string AnswerMessageBox(DWORD dwProcessId, int nButton, DWORD dwTimeoutMs, HWND* phOwner)
@@ -83,12 +58,10 @@ std::string AnswerMessageBox(DWORD dwProcessId, int nButton, DWORD dwTimeoutMs, 
         *phOwner = hBox ? GetWindow(hBox, GW_OWNER) : NULL;
     if (!hBox)
         return "";
-    char szCaption[128] = "", szText[512] = "";
-    GetWindowTextA(hBox, szCaption, sizeof(szCaption));
-    GetDlgItemTextA(hBox, 0xFFFF, szText, sizeof(szText));
+    std::string strBox = MessageBoxText(hBox);
     PressButton(hBox, nButton);
     WaitUntilClosed(hBox);
-    return std::string(szCaption) + "|" + szText;
+    return strBox;
 }
 
 HWND WaitForFileDialog(DWORD dwProcessId, DWORD dwTimeoutMs)

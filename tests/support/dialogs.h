@@ -11,6 +11,9 @@
 // file-name field. Wizards and file dialogs are "#32770" windows too.
 bool IsMessageBox(HWND hWnd);
 
+// A message box's "caption|text".
+std::string MessageBoxText(HWND hBox);
+
 // Waits for a visible message box of the process, presses nButton (IDOK, IDCANCEL) and
 // returns "caption|text"; "" when none came in time. phOwner: receives the box's owner.
 std::string AnswerMessageBox(DWORD dwProcessId, int nButton, DWORD dwTimeoutMs = 20000, HWND* phOwner = nullptr);

@@ -3,6 +3,7 @@
 #include "framework/uicall.h"
 #include "task/taskregistry.h"
 #include "tests/support/gdiplussession.h"
+#include "tests/support/wait.h"
 #include "velora/leftcontainer.h"
 #include "velora/resource.h"
 #include "velora/veloraapp.h"
@@ -58,33 +59,14 @@ CLeftContainer* Left()
 
 void Pump(DWORD dwMs)
 {
-    DWORD dwStart = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (dwMs)
-            Sleep(5);
-    } while (GetTickCount() - dwStart < dwMs);
+    PumpFor(dwMs);
 }
 
 bool RunTasks()
 {
-    DWORD dwStart = GetTickCount();
-    while (GetTaskRegistry().GetCount() > 0 && GetTickCount() - dwStart < 15000)
-        Pump(10);
+    PumpUntil([] { return GetTaskRegistry().GetCount() == 0; }, 15000);
     Pump();
     return GetTaskRegistry().GetCount() == 0;
-}
-
-COLORREF ScreenPixel(POINT ptScreen)
-{
-    HDC hScreen = GetDC(NULL);
-    COLORREF colour = GetPixel(hScreen, ptScreen.x, ptScreen.y);
-    ReleaseDC(NULL, hScreen);
-    return colour;
 }
 
 POINT FromWindow(int x, int y)

@@ -6,6 +6,7 @@
 // the means to read its pixels from the screen, to drive the mouse as a user would
 // and to run the service tasks it starts. The program defines the application object.
 
+#include "tests/support/screenarea.h"
 #include "velora/mainframe.h"
 
 #include <windows.h>
@@ -19,12 +20,11 @@ CMainFrame* Frame();
 CVeloraApp& App();
 CLeftContainer* Left();
 
-// Handles this thread's messages for at least dwMs milliseconds.
+// PumpFor (wait.h) under the name the frame's tests use.
 void Pump(DWORD dwMs = 0);
 // Pumps until the task registry is empty (at most 15 s); false on time-out.
 bool RunTasks();
 
-COLORREF ScreenPixel(POINT ptScreen);
 // A point of the frame's window (origin at its top-left corner) on the screen.
 POINT FromWindow(int x, int y);
 COLORREF WindowPixel(int x, int y);

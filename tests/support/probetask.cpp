@@ -2,6 +2,7 @@
 
 #include "msg/commonsmessage.h"
 #include "task/taskregistry.h"
+#include "tests/support/wait.h"
 
 std::atomic<int> CProbeTask::s_nLive{0};
 std::atomic<int> CProbeTask::s_nDestroyed{0};
@@ -25,13 +26,7 @@ void CProbeSink::Add(const CProbeResult& result)
 
 bool CProbeSink::WaitFor(size_t nCount, DWORD dwTimeoutMs)
 {
-    DWORD dwStart = GetTickCount();
-    while (Results().size() < nCount) {
-        if (GetTickCount() - dwStart > dwTimeoutMs)
-            return false;
-        Sleep(10);
-    }
-    return true;
+    return WaitUntil([&] { return Results().size() >= nCount; }, dwTimeoutMs);
 }
 
 std::vector<CProbeResult> CProbeSink::Results()
@@ -71,11 +66,5 @@ void CProbeTask::OnTaskFinished(int nId, std::string strReply)
 
 bool WaitForNoLiveTasks(DWORD dwTimeoutMs)
 {
-    DWORD dwStart = GetTickCount();
-    while (CProbeTask::s_nLive.load() != 0) {
-        if (GetTickCount() - dwStart > dwTimeoutMs)
-            return false;
-        Sleep(10);
-    }
-    return true;
+    return WaitUntil([] { return CProbeTask::s_nLive.load() == 0; }, dwTimeoutMs);
 }

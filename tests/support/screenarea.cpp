@@ -74,6 +74,14 @@ bool CScreenArea::operator==(const CScreenArea& other) const
     return m_nWidth == other.m_nWidth && m_nHeight == other.m_nHeight && m_pixels == other.m_pixels;
 }
 
+COLORREF ScreenPixel(POINT ptScreen)
+{
+    HDC hScreen = GetDC(NULL);
+    COLORREF cr = GetPixel(hScreen, ptScreen.x, ptScreen.y);
+    ReleaseDC(NULL, hScreen);
+    return cr;
+}
+
 bool IsInk(COLORREF cr, int nLevel)
 {
     return GetRValue(cr) <= nLevel && GetGValue(cr) <= nLevel && GetBValue(cr) <= nLevel;

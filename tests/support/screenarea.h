@@ -30,6 +30,13 @@ private:
     std::vector<DWORD> m_pixels; // top-down, 0x00RRGGBB
 };
 
+// One pixel of the screen.
+COLORREF ScreenPixel(POINT ptScreen);
+inline COLORREF ScreenPixel(int x, int y)
+{
+    return ScreenPixel(POINT{x, y});
+}
+
 // Text drawn in black: no channel above nLevel.
 bool IsInk(COLORREF cr, int nLevel = 0x60);
 

@@ -2,6 +2,8 @@
 
 #include <winsock2.h>
 #include <ws2tcpip.h>
+#include "tests/support/wait.h"
+
 #include <json/json.h>
 #include <cstdio>
 #include <memory>
@@ -162,6 +164,14 @@ std::vector<CReceivedRequest> Requests(const std::string& path)
         request.body = FromHex(item["body_hex"].asString());
         requests.push_back(request);
     }
+    return requests;
+}
+
+std::vector<CReceivedRequest> WaitForRequests(const std::string& path, size_t n, unsigned long dwTimeoutMs,
+                                              unsigned long dwPollMs)
+{
+    std::vector<CReceivedRequest> requests;
+    WaitUntil([&] { return (requests = Requests(path)).size() >= n; }, dwTimeoutMs, dwPollMs);
     return requests;
 }
 

@@ -39,6 +39,9 @@ bool Reset();
 bool QueueReply(const std::string& path, const CScriptedReply& reply);
 bool QueueReply(const std::string& path, int status, const std::string& body);
 std::vector<CReceivedRequest> Requests(const std::string& path);
+// The requests on the path once there are at least n, or those there are after dwTimeoutMs.
+std::vector<CReceivedRequest> WaitForRequests(const std::string& path, size_t n, unsigned long dwTimeoutMs = 15000,
+                                              unsigned long dwPollMs = 100);
 // A port on 127.0.0.1 where nothing listens.
 int ClosedPort();
 } // namespace StandIn
