@@ -1,6 +1,7 @@
 #include "tests/support/downloadfixture.h"
 
 #include "tests/support/standin.h"
+#include "tests/support/wait.h"
 
 #include <fstream>
 #include <iterator>
@@ -81,24 +82,9 @@ LRESULT CALLBACK CDownloadFixture::Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPA
     return DefWindowProc(hWnd, uMsg, wParam, lParam);
 }
 
-void CDownloadFixture::Pump()
-{
-    MSG msg;
-    while (PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-        DispatchMessage(&msg);
-}
-
 bool CDownloadFixture::WaitForEnds(size_t nEnds, DWORD dwTimeoutMs)
 {
-    DWORD dwStart = GetTickCount();
-    while (ends.size() < nEnds) {
-        DWORD dwElapsed = GetTickCount() - dwStart;
-        if (dwElapsed >= dwTimeoutMs)
-            return false;
-        MsgWaitForMultipleObjects(0, NULL, FALSE, dwTimeoutMs - dwElapsed, QS_ALLINPUT);
-        Pump();
-    }
-    return true;
+    return PumpUntil([&] { return ends.size() >= nEnds; }, dwTimeoutMs);
 }
 
 void CDownloadFixture::Join(HANDLE hThread)
@@ -109,7 +95,7 @@ void CDownloadFixture::Join(HANDLE hThread)
     } else {
         Sleep(2000); // already ended
     }
-    Pump();
+    PumpFor();
 }
 
 std::string CDownloadFixture::Url(const std::string& path)

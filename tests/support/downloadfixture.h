@@ -60,7 +60,6 @@ protected:
 
 private:
     static LRESULT CALLBACK Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
-    void Pump();
 
     UINT m_nProgressMessage;
     UINT m_nEndMessage;
