@@ -1,14 +1,21 @@
 # shellcheck shell=bash
-# The display side of the run commands (sourced, not run): run.sh and run-update.sh show
-# a program on the user's display, or, without one, under Xvfb until its window is up,
-# and save a picture of the screen.
-#
-# velora_run_start RUN_DIR PORT [SAMPLE_TREE.json]: the run's X server (or the user's
-# display), prefix and stand-in; everything ends when the calling script exits.
+# The common part of the run commands (sourced, not run): run.sh and run-update.sh set up
+# and build as the tests do, then show a program on the user's display, or, without one,
+# under Xvfb until its window is up, and save a picture of the screen.
+source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/run-lib.sh"
+
+# velora_run_start RUN_DIR [SAMPLE_TREE.json]: set-up and build (as needed), then the run's X
+# server (or the user's display), prefix and stand-in on the build's port; everything ends
+# when the calling script exits.
 velora_run_start() {
-  local run_dir=$1 port=$2 sample=${3:-}
+  local run_dir=$1 sample=${2:-}
+  "$velora_scripts/setup.sh"
+  velora_choose_test_arch
+  "$velora_scripts/configure.sh"
+  velora_run_port=$(cat "$VELORA_BUILD/standin-port")
   velora_user_display=${DISPLAY:-}
-  "$velora_scripts/test-run.sh" start "$run_dir" "$port" "$VELORA_TEST_ARCH" ${sample:+"$sample"}
+  "$velora_scripts/test-run.sh" start "$run_dir" "$velora_run_port" "$VELORA_TEST_ARCH" ${sample:+"$sample"}
   # shellcheck disable=SC2064
   trap "'$velora_scripts/test-run.sh' stop '$run_dir'" EXIT
   if [ -n "$velora_user_display" ]; then

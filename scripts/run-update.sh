@@ -6,17 +6,11 @@
 # (build/run-update/update.png).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/env.sh"
-source "$here/run-lib.sh"
 source "$here/run-display.sh"
 
-"$here/setup.sh"
-velora_choose_test_arch
-"$here/configure.sh"
-
 run_dir="$VELORA_BUILD/run-update"
-port=$(cat "$VELORA_BUILD/standin-port")
-velora_run_start "$run_dir" "$port"
+velora_run_start "$run_dir"
+port=$velora_run_port
 
 install="$run_dir/install"
 mkdir -p "$install"

@@ -4,16 +4,10 @@
 # under Xvfb until its window has filled and saves a screenshot (build/run/velora.png).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/env.sh"
-source "$here/run-lib.sh"
 source "$here/run-display.sh"
 
-"$here/setup.sh"
-velora_choose_test_arch
-"$here/configure.sh"
-
 run_dir="$VELORA_BUILD/run"
-velora_run_start "$run_dir" "$(cat "$VELORA_BUILD/standin-port")" "$VELORA_ROOT/tests/service/sample-tree.json"
+velora_run_start "$run_dir" "$VELORA_ROOT/tests/service/sample-tree.json"
 
 # Velora keeps its account in data\config.vr beside itself: an install folder of its own,
 # with the sample account stored so that it logs in at start.
