@@ -25,6 +25,7 @@ std::string RecentFile(const char* pszName)
 
 struct CDialogSearch {
     DWORD dwProcessId;
+    bool bVisibleOnly;
     HWND hDialog;
 };
 
@@ -35,25 +36,31 @@ BOOL CALLBACK FindDialog(HWND hWnd, LPARAM lParam)
     GetWindowThreadProcessId(hWnd, &dwProcessId);
     char szClass[16] = "";
     GetClassNameA(hWnd, szClass, sizeof(szClass));
-    if (dwProcessId != pSearch->dwProcessId || strcmp(szClass, "#32770") != 0 || !IsWindowVisible(hWnd))
+    if (dwProcessId != pSearch->dwProcessId || strcmp(szClass, "#32770") != 0 ||
+        (pSearch->bVisibleOnly && !IsWindowVisible(hWnd)))
         return TRUE;
     pSearch->hDialog = hWnd;
     return FALSE;
 }
 
 // The caption of the next dialog or box the process shows, which is then cancelled;
-// "" when none comes.
+// "" when none comes. It returns once no dialog of the process is left, shown or not:
+// without a printer, print set-up's own dialog outlives the box it gave way to and even
+// shows for a moment, and a later command's dialog must not be mistaken for it.
 std::string CancelNextDialog(DWORD dwProcessId)
 {
-    CDialogSearch search = {dwProcessId, NULL};
+    CDialogSearch search = {dwProcessId, true, NULL};
     for (DWORD dwStart = GetTickCount(); !search.hDialog && GetTickCount() - dwStart < 20000; Sleep(50))
         EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
     if (!search.hDialog)
         return "";
     std::string strCaption = CAppDriver::WindowText(search.hDialog);
     PostMessage(search.hDialog, WM_COMMAND, IDCANCEL, 0);
-    for (int i = 0; i < 500 && IsWindow(search.hDialog); ++i)
-        Sleep(10);
+    CDialogSearch left = {dwProcessId, false, search.hDialog};
+    for (DWORD dwStart = GetTickCount(); left.hDialog && GetTickCount() - dwStart < 10000; Sleep(10)) {
+        left.hDialog = NULL;
+        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&left));
+    }
     return strCaption;
 }
 
