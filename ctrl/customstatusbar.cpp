@@ -7,7 +7,7 @@
 #include "framework/messagebox.h"
 #include "framework/resources.h"
 #include "framework/trace.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "util/downloadthread.h"
 #include "util/fileversion.h"
 #include "util/savename.h"

@@ -1,7 +1,7 @@
 #include "task/checkversiontask.h"
 
 #include "framework/messagebox.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "task/servicetask.h"
 #include "util/process.h"
 

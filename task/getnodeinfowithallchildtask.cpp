@@ -1,7 +1,7 @@
 #include "task/getnodeinfowithallchildtask.h"
 
 #include "framework/trace.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "task/servicetask.h"
 #include "util/treeops.h"
 #include "velora/mainframe.h"

@@ -1,6 +1,6 @@
 #include "task/getuserinfotask.h"
 
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "model/userprofile.h"
 #include "task/servicetask.h"
 

@@ -2,7 +2,7 @@
 
 #include "framework/messagebox.h"
 #include "framework/trace.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "task/servicetask.h"
 #include "velora/mainframe.h"
 #include "velora/veloraapp.h"

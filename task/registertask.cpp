@@ -1,7 +1,7 @@
 #include "task/registertask.h"
 
 #include "framework/messagebox.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "task/servicetask.h"
 
 void CRegisterTask::OnTaskFinished(int nId, std::string strReply)

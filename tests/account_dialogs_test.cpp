@@ -4,7 +4,7 @@
 // configuration file read back byte for byte. The flat test skins lie beside the
 // program, so the frame's colours can be read from the screen.
 
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "skin_colours.h"
 #include "task/taskregistry.h"
 #include "tests/support/boxanswerer.h"

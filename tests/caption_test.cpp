@@ -3,7 +3,7 @@
 // the book menu's selection rules and requests, the window buttons, the user area.
 
 #include "skin_colours.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "tests/support/dialogcloser.h"
 #include "tests/support/framedesk.h"
 #include "tests/support/standin.h"

@@ -1,5 +1,5 @@
 #include "framework/messagebox.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/replyheadcases.h"
 #include "tests/support/standin.h"

@@ -5,7 +5,7 @@
 
 #include "skin_colours.h"
 #include "model/userprofile.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "tests/support/framedesk.h"
 #include "tests/support/screenarea.h"
 #include "tests/support/standin.h"

@@ -2,7 +2,7 @@
 // the wizard's second page, and the test answers the worker's save dialog.
 
 #include "framework/messagebox.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/dialogs.h"
 #include "tests/support/replyheadcases.h"

@@ -2,7 +2,7 @@
 // and a window that stands for a dialog, with replies scripted at the stand-in.
 
 #include "framework/uicall.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "model/userprofile.h"
 #include "task/checkversiontask.h"
 #include "task/getnodeinfowithallchildtask.h"

@@ -3,7 +3,7 @@
 // port 80 and the bar paints its progress and announces a complete file.
 
 #include "ctrl/customstatusbar.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "tests/support/clientframe.h"
 #include "tests/support/standin.h"
 #include "util/paths.h"

@@ -3,7 +3,7 @@
 
 #include "framework/uicall.h"
 #include "tests/support/dialogcloser.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "velora/mainframe.h"
 #include "velora/resource.h"
 #include "velora/veloraapp.h"

@@ -1,6 +1,6 @@
 #include "update/secondsteppage.h"
 
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "update/installerdownload.h"
 #include "update/resource.h"
 #include "update/updateapp.h"

@@ -5,7 +5,7 @@
 #include "framework/parseurl.h"
 #include "framework/thread.h"
 #include "framework/trace.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "net/contentlength.h"
 #include "net/httpsocket.h"
 

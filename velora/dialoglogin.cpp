@@ -3,7 +3,7 @@
 #include "ctrl/skintext.h"
 #include "framework/dc.h"
 #include "framework/resources.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "util/validators.h"
 #include "velora/dialogparts.h"
 #include "velora/loginrequest.h"

@@ -4,7 +4,7 @@
 #include "ctrl/skintext.h"
 #include "framework/dc.h"
 #include "framework/resources.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "task/registertask.h"
 #include "util/codepage.h"
 #include "util/validators.h"

@@ -5,7 +5,7 @@
 #include "framework/messagebox.h"
 #include "framework/resources.h"
 #include "framework/winapp.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "util/autostart.h"
 #include "util/validators.h"
 #include "velora/dialogparts.h"

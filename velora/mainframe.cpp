@@ -4,7 +4,7 @@
 #include "framework/dc.h"
 #include "framework/resources.h"
 #include "framework/trace.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "util/activedoc.h"
 #include "util/paths.h"
 #include "util/treeops.h"

@@ -2,7 +2,7 @@
 
 #include "framework/resources.h"
 #include "model/userprofile.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "task/getuserinfotask.h"
 #include "velora/layeredapi.h"
 #include "velora/resource.h"

@@ -3,7 +3,7 @@
 // Usage: browser_bench hook [navigations]
 //        browser_bench download URL
 
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/clientframe.h"
 #include "util/downloadthread.h"

@@ -2,7 +2,7 @@
 // same Wine session, and Velora's memory after many caption repaints and node results.
 // Usage: startup_bench [runs]
 
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "tests/support/appdriver.h"
 #include "tests/support/standin.h"
 

@@ -3,7 +3,7 @@
 #include "framework/doctemplate.h"
 #include "framework/uicall.h"
 #include "framework/winapp.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "velora/resource.h"
 
 #include <cstring>
