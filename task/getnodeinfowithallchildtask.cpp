@@ -3,7 +3,7 @@
 #include "framework/trace.h"
 #include "util/windowmessages.h"
 #include "task/servicetask.h"
-#include "util/treeops.h"
+#include "model/treeops.h"
 #include "velora/mainframe.h"
 
 // A root the frame's tree does not take is deleted here, with its subtree.

@@ -7,7 +7,7 @@
 #include "tests/support/dialogcloser.h"
 #include "tests/support/framedesk.h"
 #include "tests/support/standin.h"
-#include "util/treeops.h"
+#include "model/treeops.h"
 #include "velora/caption.h"
 #include "velora/leftcontainer.h"
 #include "velora/resource.h"

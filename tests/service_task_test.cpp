@@ -13,7 +13,7 @@
 #include "task/taskregistry.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/standin.h"
-#include "util/treeops.h"
+#include "model/treeops.h"
 #include "velora/mainframe.h"
 #include "velora/resource.h"
 #include "velora/veloraapp.h"

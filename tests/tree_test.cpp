@@ -7,7 +7,7 @@
 #include "tests/support/gdiplussession.h"
 #include "tests/support/standin.h"
 #include "util/codepage.h"
-#include "util/treeops.h"
+#include "model/treeops.h"
 #include "velora/leftcontainer.h"
 #include "velora/velorabrowser.h"
 

@@ -7,7 +7,7 @@
 #include "util/windowmessages.h"
 #include "util/activedoc.h"
 #include "util/paths.h"
-#include "util/treeops.h"
+#include "model/treeops.h"
 #include "velora/caption.h"
 #include "velora/leftcontainer.h"
 #include "velora/resource.h"
