@@ -7,10 +7,10 @@
 #include "framework/messagebox.h"
 #include "framework/resources.h"
 #include "framework/trace.h"
-#include "util/windowmessages.h"
 #include "util/downloadthread.h"
 #include "util/fileversion.h"
 #include "util/savename.h"
+#include "util/windowmessages.h"
 #include "velora/resource.h"
 
 #include <gdiplus.h>

@@ -1,7 +1,7 @@
 #include "msg/getnodemessage.h"
 
-#include "msg/nodereader.h"
 #include "msg/envelope.h"
+#include "msg/nodereader.h"
 #include "msg/replyreader.h"
 
 void GetNodeMessage::Decode(std::string strText)

@@ -1,7 +1,7 @@
 #include "msg/getuserinfomessage.h"
 
-#include "msg/nodereader.h"
 #include "msg/envelope.h"
+#include "msg/nodereader.h"
 #include "msg/replyreader.h"
 
 void CGetUserInfoMessage::Decode(std::string strText)

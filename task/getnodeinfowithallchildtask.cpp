@@ -1,9 +1,9 @@
 #include "task/getnodeinfowithallchildtask.h"
 
 #include "framework/trace.h"
-#include "util/windowmessages.h"
-#include "task/servicetask.h"
 #include "model/treeops.h"
+#include "task/servicetask.h"
+#include "util/windowmessages.h"
 #include "velora/mainframe.h"
 
 // A root the frame's tree does not take is deleted here, with its subtree.

@@ -2,8 +2,8 @@
 
 #include "framework/messagebox.h"
 #include "framework/trace.h"
-#include "util/windowmessages.h"
 #include "task/servicetask.h"
+#include "util/windowmessages.h"
 #include "velora/mainframe.h"
 #include "velora/veloraapp.h"
 

@@ -1,8 +1,8 @@
 #include "task/registertask.h"
 
 #include "framework/messagebox.h"
-#include "util/windowmessages.h"
 #include "task/servicetask.h"
+#include "util/windowmessages.h"
 
 void CRegisterTask::OnTaskFinished(int nId, std::string strReply)
 {

@@ -1,9 +1,9 @@
 #include "framework/messagebox.h"
-#include "util/windowmessages.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/replyheadcases.h"
 #include "tests/support/standin.h"
 #include "util/downloadthread.h"
+#include "util/windowmessages.h"
 
 #include <gtest/gtest.h>
 #include <atomic>

@@ -1,6 +1,6 @@
 #include "msg/commonsmessage.h"
-#include "msg/msghead.h"
 #include "msg/envelope.h"
+#include "msg/msghead.h"
 #include "msg/replyreader.h"
 
 #include <gtest/gtest.h>

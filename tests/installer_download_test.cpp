@@ -2,12 +2,12 @@
 // the wizard's second page, and the test answers the worker's save dialog.
 
 #include "framework/messagebox.h"
-#include "util/windowmessages.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/dialogs.h"
 #include "tests/support/replyheadcases.h"
 #include "tests/support/standin.h"
 #include "update/installerdownload.h"
+#include "util/windowmessages.h"
 
 #include <gtest/gtest.h>
 #include <fstream>

@@ -2,7 +2,7 @@
 // and a window that stands for a dialog, with replies scripted at the stand-in.
 
 #include "framework/uicall.h"
-#include "util/windowmessages.h"
+#include "model/treeops.h"
 #include "model/userprofile.h"
 #include "task/checkversiontask.h"
 #include "task/getnodeinfowithallchildtask.h"
@@ -13,7 +13,7 @@
 #include "task/taskregistry.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/standin.h"
-#include "model/treeops.h"
+#include "util/windowmessages.h"
 #include "velora/mainframe.h"
 #include "velora/resource.h"
 #include "velora/veloraapp.h"

@@ -3,10 +3,10 @@
 // port 80 and the bar paints its progress and announces a complete file.
 
 #include "ctrl/customstatusbar.h"
-#include "util/windowmessages.h"
 #include "tests/support/clientframe.h"
 #include "tests/support/standin.h"
 #include "util/paths.h"
+#include "util/windowmessages.h"
 #include "velora/resource.h"
 #include "velora/velorabrowser.h"
 

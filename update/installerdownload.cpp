@@ -6,10 +6,10 @@
 #include "framework/parseurl.h"
 #include "framework/thread.h"
 #include "framework/trace.h"
-#include "util/windowmessages.h"
 #include "net/contentlength.h"
 #include "net/httpsocket.h"
 #include "util/savename.h"
+#include "util/windowmessages.h"
 
 #include <memory>
 #include <string>

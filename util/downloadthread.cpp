@@ -5,9 +5,9 @@
 #include "framework/parseurl.h"
 #include "framework/thread.h"
 #include "framework/trace.h"
-#include "util/windowmessages.h"
 #include "net/contentlength.h"
 #include "net/httpsocket.h"
+#include "util/windowmessages.h"
 
 #include <memory>
 #include <string>

@@ -3,11 +3,11 @@
 #include "ctrl/skintext.h"
 #include "framework/dc.h"
 #include "framework/resources.h"
-#include "util/windowmessages.h"
 #include "util/validators.h"
+#include "util/windowmessages.h"
 #include "velora/dialogparts.h"
-#include "velora/loginrequest.h"
 #include "velora/dialogregister.h"
+#include "velora/loginrequest.h"
 #include "velora/resource.h"
 #include "velora/storedaccount.h"
 

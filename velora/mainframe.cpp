@@ -4,18 +4,18 @@
 #include "framework/dc.h"
 #include "framework/resources.h"
 #include "framework/trace.h"
-#include "util/windowmessages.h"
-#include "util/activedoc.h"
-#include "util/paths.h"
 #include "model/treeops.h"
+#include "util/paths.h"
+#include "util/windowmessages.h"
+#include "velora/activedoc.h"
 #include "velora/caption.h"
 #include "velora/leftcontainer.h"
 #include "velora/resource.h"
 #include "velora/userinfodialog.h"
 #include "velora/veloraapp.h"
 #include "velora/velorabrowser.h"
-#include "velora/versioncheck.h"
 #include "velora/veloradoc.h"
+#include "velora/versioncheck.h"
 
 #include <shellapi.h>
 

@@ -2,8 +2,8 @@
 
 #include "framework/resources.h"
 #include "model/userprofile.h"
-#include "util/windowmessages.h"
 #include "task/getuserinfotask.h"
+#include "util/windowmessages.h"
 #include "velora/layeredapi.h"
 #include "velora/resource.h"
 #include "velora/veloraapp.h"

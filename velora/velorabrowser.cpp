@@ -2,8 +2,8 @@
 
 #include "ctrl/scriptcaller.h"
 #include "framework/trace.h"
-#include "util/windowmessages.h"
 #include "task/ihttptask.h"
+#include "util/windowmessages.h"
 #include "velora/dialoglogin.h"
 #include "velora/mainframe.h"
 #include "velora/veloraapp.h"

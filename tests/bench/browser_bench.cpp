@@ -3,10 +3,10 @@
 // Usage: browser_bench hook [navigations]
 //        browser_bench download URL
 
-#include "util/windowmessages.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/clientframe.h"
 #include "util/downloadthread.h"
+#include "util/windowmessages.h"
 #include "velora/velorabrowser.h"
 
 #include <windows.h>

@@ -2,9 +2,9 @@
 // same Wine session, and Velora's memory after many caption repaints and node results.
 // Usage: startup_bench [runs]
 
-#include "util/windowmessages.h"
 #include "tests/support/appdriver.h"
 #include "tests/support/standin.h"
+#include "util/windowmessages.h"
 
 #include <windows.h>
 #include "tests/bench/privatebytes.h"
