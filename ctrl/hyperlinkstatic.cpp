@@ -1,7 +1,7 @@
 #include "ctrl/hyperlinkstatic.h"
 
 #include "framework/dc.h"
-#include "task/ihttptask.h"
+#include "net/serviceroot.h"
 
 #include <shellapi.h>
 

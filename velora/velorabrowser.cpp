@@ -2,7 +2,7 @@
 
 #include "ctrl/scriptcaller.h"
 #include "framework/trace.h"
-#include "task/ihttptask.h"
+#include "net/serviceroot.h"
 #include "util/windowmessages.h"
 #include "velora/dialoglogin.h"
 #include "velora/mainframe.h"
