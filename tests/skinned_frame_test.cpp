@@ -500,7 +500,7 @@ TEST_F(SkinnedControls, LinkShowsTheHandAndOpensTheFaqPage)
 {
     HWND hStatic = CreateWindowExA(0, "STATIC", "x", WS_CHILD | WS_VISIBLE | SS_NOTIFY, 10, 10, 80, 16, m_hParent, NULL,
                                    NULL, NULL);
-    CHyperlinkStatic link;
+    CHyperlinkStatic link(GetFaqPageUrl());
     ASSERT_TRUE(link.SubclassWindow(hStatic));
     EXPECT_EQ(CString(GetServiceRoot()) + "/faq/?cid=1", link.GetUrl());
     link.Invalidate();

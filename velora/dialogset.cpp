@@ -5,6 +5,7 @@
 #include "framework/messagebox.h"
 #include "framework/resources.h"
 #include "framework/winapp.h"
+#include "net/serviceroot.h"
 #include "util/autostart.h"
 #include "util/validators.h"
 #include "util/windowmessages.h"
@@ -40,8 +41,13 @@ void RepaintCaption()
 
 IMPLEMENT_DYNAMIC(CDialogSet, CSkinnedDialog)
 
+CString GetFaqPageUrl()
+{
+    return CString(GetServiceRoot()) + "/faq/?cid=1";
+}
+
 CDialogSet::CDialogSet(CWnd* pParentWnd)
-    : CSkinnedDialog(IDD_DIALOG_SET, IDS_SETTINGS_TITLE, pParentWnd, kEditFontHeight)
+    : CSkinnedDialog(IDD_DIALOG_SET, IDS_SETTINGS_TITLE, pParentWnd, kEditFontHeight), m_linkAbout(GetFaqPageUrl())
 {
 }
 
