@@ -6,11 +6,11 @@
 // left, browser on the right) above the status bar. It owns the tray icon and the root
 // of the category tree, and runs the start-up sequence on its first caption paint.
 
-#include "ctrl/customstatusbar.h"
 #include "framework/cstring.h"
 #include "framework/dyncreate.h"
 #include "framework/framewnd.h"
 #include "model/treenode.h"
+#include "velora/customstatusbar.h"
 #include "velora/velorasplitterwnd.h"
 
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "ctrl/customstatusbar.h"
+#include "velora/customstatusbar.h"
 
 #include "ctrl/skinimage.h"
 #include "framework/dc.h"
