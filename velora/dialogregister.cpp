@@ -4,13 +4,13 @@
 #include "ctrl/skintext.h"
 #include "framework/dc.h"
 #include "framework/resources.h"
-#include "task/registertask.h"
 #include "util/codepage.h"
 #include "util/validators.h"
 #include "util/windowmessages.h"
 #include "velora/dialoglogin.h"
 #include "velora/dialogparts.h"
 #include "velora/resource.h"
+#include "velora/tasks/registertask.h"
 #include "velora/veloraapp.h"
 
 namespace {

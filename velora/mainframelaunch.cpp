@@ -3,15 +3,15 @@
 #include "velora/mainframe.h"
 
 #include "framework/trace.h"
-#include "task/getnodeinfowithallchildtask.h"
-#include "task/getnodelisttask.h"
-#include "task/logintask.h"
 #include "util/codepage.h"
 #include "util/fileversion.h"
 #include "util/process.h"
 #include "velora/caption.h"
 #include "velora/leftcontainer.h"
 #include "velora/loginrequest.h"
+#include "velora/tasks/getnodeinfowithallchildtask.h"
+#include "velora/tasks/getnodelisttask.h"
+#include "velora/tasks/logintask.h"
 #include "velora/veloraapp.h"
 #include "velora/versioncheck.h"
 

@@ -2,10 +2,10 @@
 
 #include "framework/resources.h"
 #include "model/userprofile.h"
-#include "task/getuserinfotask.h"
 #include "util/windowmessages.h"
 #include "velora/layeredapi.h"
 #include "velora/resource.h"
+#include "velora/tasks/getuserinfotask.h"
 #include "velora/veloraapp.h"
 
 namespace {

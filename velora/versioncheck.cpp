@@ -1,8 +1,8 @@
 #include "velora/versioncheck.h"
 
-#include "task/checkversiontask.h"
 #include "util/fileversion.h"
 #include "util/process.h"
+#include "velora/tasks/checkversiontask.h"
 #include "velora/veloraapp.h"
 
 void StartVersionCheck(HWND hNotifyWnd)

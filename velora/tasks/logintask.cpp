@@ -1,10 +1,10 @@
-#include "task/logintask.h"
+#include "velora/tasks/logintask.h"
 
 #include "framework/messagebox.h"
 #include "framework/trace.h"
-#include "task/servicetask.h"
 #include "util/windowmessages.h"
 #include "velora/mainframe.h"
+#include "velora/tasks/servicetask.h"
 #include "velora/veloraapp.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#ifndef TASK_GETNODELISTTASK_H
-#define TASK_GETNODELISTTASK_H
+#ifndef VELORA_TASKS_GETNODELISTTASK_H
+#define VELORA_TASKS_GETNODELISTTASK_H
 
 #include "msg/getnodelistmessage.h"
-#include "task/servicetask.h"
+#include "velora/tasks/servicetask.h"
 
 // Loads the child list of one node: the top-level categories (id 3) or one node's
 // children (id 4), into the main frame's node tree.

@@ -1,10 +1,10 @@
-#include "task/getnodelisttask.h"
+#include "velora/tasks/getnodelisttask.h"
 
 #include "framework/trace.h"
 #include "model/treeops.h"
-#include "task/servicetask.h"
 #include "util/windowmessages.h"
 #include "velora/mainframe.h"
+#include "velora/tasks/servicetask.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "task/registertask.h"
+#include "velora/tasks/registertask.h"
 
 #include "framework/messagebox.h"
-#include "task/servicetask.h"
 #include "util/windowmessages.h"
+#include "velora/tasks/servicetask.h"
 
 void CRegisterTask::OnTaskFinished(int nId, std::string strReply)
 {

@@ -1,10 +1,10 @@
-#include "task/getnodeinfowithallchildtask.h"
+#include "velora/tasks/getnodeinfowithallchildtask.h"
 
 #include "framework/trace.h"
 #include "model/treeops.h"
-#include "task/servicetask.h"
 #include "util/windowmessages.h"
 #include "velora/mainframe.h"
+#include "velora/tasks/servicetask.h"
 
 // A root the frame's tree does not take is deleted here, with its subtree.
 void CGetNodeInfoWithAllChildTask::OnTaskFinished(int nId, std::string strReply)
