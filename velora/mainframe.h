@@ -16,6 +16,8 @@
 #include <windows.h>
 #include <gdiplus.h>
 #include <string>
+#include <utility>
+#include <vector>
 
 class CLeftContainer;
 class CUserInfoDialog;
@@ -43,6 +45,16 @@ public:
     // Asks for the subtree of the top-level category that caption selection nSelection
     // stands for, when there is such a category.
     void SelectBookMenu(int nSelection);
+
+    // What the service tasks change, on the UI thread. AdoptNodes gives the nodes to the
+    // tree's node that carries nParentId and returns it; with no such node the nodes are
+    // deleted and the result is NULL.
+    TreeNode* AdoptNodes(int nParentId, const std::vector<TreeNode*>& nodes);
+    // Puts a freshly loaded category in place of the tree's node with its id; FALSE when
+    // there is none, and the caller keeps pRoot.
+    BOOL GraftSubtree(TreeNode* pRoot);
+    void SetNickname(CString strNickname) { m_strNickname = std::move(strNickname); }
+    void SetHeadImage(std::string strHeadImage) { m_strHeadImage = std::move(strHeadImage); }
 
     int m_nSelectedMenu = 4;
     CVeloraSplitterWnd m_wndSplitter;

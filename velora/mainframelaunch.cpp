@@ -3,6 +3,7 @@
 #include "velora/mainframe.h"
 
 #include "framework/trace.h"
+#include "model/treeops.h"
 #include "util/codepage.h"
 #include "util/fileversion.h"
 #include "util/process.h"
@@ -61,6 +62,26 @@ void CMainFrame::ShowNodeTree(TreeNode* pNode)
     TRACE("nevigate to %s : %s\n\n", pNode->GetNodeName().c_str(), pNode->GetNodeUrl().c_str());
     if (CLeftContainer* pLeft = GetLeftContainer())
         pLeft->LoadTree(pNode);
+}
+
+TreeNode* CMainFrame::AdoptNodes(int nParentId, const std::vector<TreeNode*>& nodes)
+{
+    TreeNode* pParent = FindNodeById(&m_rootNode, nParentId);
+    if (pParent)
+        ReplaceChildren(pParent, nodes);
+    else
+        for (TreeNode* pNode : nodes)
+            delete pNode;
+    m_rootNode.Dump();
+    return pParent;
+}
+
+BOOL CMainFrame::GraftSubtree(TreeNode* pRoot)
+{
+    if (!MergeChildren(&m_rootNode, pRoot))
+        return FALSE;
+    m_rootNode.Dump();
+    return TRUE;
 }
 
 LRESULT CMainFrame::OnNodeListLoaded(LPARAM lParam)

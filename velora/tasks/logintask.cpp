@@ -28,17 +28,17 @@ void CLoginTask::OnTaskFinished(int nId, std::string strReply)
         HWND hNotifyWnd = m_hNotifyWnd;
         OnUiThread([&](CVeloraApp* pApp, CMainFrame* pFrame) {
             if (pApp && pMessage->HasSessionData()) {
-                pApp->m_strSessionCode = CString(pMessage->GetSessionCode());
-                pApp->m_nUserId = pMessage->GetLoginType();
+                pApp->SetSessionCode(CString(pMessage->GetSessionCode()));
+                pApp->SetUserId(pMessage->GetLoginType());
             }
             if (!bAccount)
                 return;
             if (pFrame && pMessage->GetHeadImage().size() > kMinHeadImageLength)
-                pFrame->m_strHeadImage = pMessage->GetHeadImage();
+                pFrame->SetHeadImage(pMessage->GetHeadImage());
             if (pApp)
-                pApp->m_strSessionCode = CString(pMessage->GetSessionCode());
+                pApp->SetSessionCode(CString(pMessage->GetSessionCode()));
             if (pFrame)
-                pFrame->m_strNickname = CString(pMessage->GetNickname());
+                pFrame->SetNickname(CString(pMessage->GetNickname()));
             ::SendMessage(hNotifyWnd, nId == 0 ? WM_LOGIN_OK : WM_BIND_OK, 0, 0);
         });
     }
