@@ -10,6 +10,7 @@
 #include "velora/loginrequest.h"
 #include "velora/resource.h"
 #include "velora/storedaccount.h"
+#include "velora/tasks/taskid.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ void CDialogLogin::DoLogin()
         MessageBox(strError);
         return;
     }
-    StartLogin(strAccount, strPassword, 0, m_hWnd);
+    StartLogin(strAccount, strPassword, taskLogin, m_hWnd);
 }
 
 // The texts are read again: what the user changed while the request ran is stored.

@@ -13,6 +13,7 @@
 #include "velora/loginrequest.h"
 #include "velora/resource.h"
 #include "velora/storedaccount.h"
+#include "velora/tasks/taskid.h"
 #include "velora/versioncheck.h"
 
 namespace {
@@ -145,7 +146,7 @@ void CDialogSet::DoBind()
         MessageBox(strError);
         return;
     }
-    StartLogin(strAccount, strPassword, 1, m_hWnd);
+    StartLogin(strAccount, strPassword, taskBind, m_hWnd);
 }
 
 // The account is stored as typed, blanks included.

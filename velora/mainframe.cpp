@@ -11,6 +11,7 @@
 #include "velora/caption.h"
 #include "velora/leftcontainer.h"
 #include "velora/resource.h"
+#include "velora/tasks/taskid.h"
 #include "velora/userinfodialog.h"
 #include "velora/veloraapp.h"
 #include "velora/velorabrowser.h"
@@ -188,7 +189,7 @@ void CMainFrame::LoadConfigAndStart()
     TRACE("===========> %s\n", strUserName.GetString());
     TRACE("===========> %s\n", strPassword.GetString());
     CheckVersion();
-    RequestNodeList(3, 0);
+    RequestNodeList(taskCategories, 0);
     if (!strUserName.IsEmpty())
         AutoLogin(strUserName, strPassword);
 }

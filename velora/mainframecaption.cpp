@@ -9,6 +9,7 @@
 #include "velora/dialoglogin.h"
 #include "velora/dialogset.h"
 #include "velora/resource.h"
+#include "velora/tasks/taskid.h"
 #include "velora/uinfopaneldialog.h"
 #include "velora/userinfodialog.h"
 #include "velora/veloraapp.h"
@@ -154,7 +155,7 @@ void CMainFrame::SelectBookMenu(int nSelection)
     int nIndex = CategoryIndexOf(nSelection);
     std::vector<TreeNode*>& categories = m_rootNode.GetChildren();
     if (nIndex >= 0 && static_cast<size_t>(nIndex) < categories.size())
-        RequestNodeInfoWithAllChild(4, categories[nIndex]->GetNodeId());
+        RequestNodeInfoWithAllChild(taskNodeChildren, categories[nIndex]->GetNodeId());
 }
 
 // Leave notices are asked for the non-client area: without that the system would send

@@ -13,6 +13,7 @@
 #include "velora/tasks/getnodeinfowithallchildtask.h"
 #include "velora/tasks/getnodelisttask.h"
 #include "velora/tasks/logintask.h"
+#include "velora/tasks/taskid.h"
 #include "velora/veloraapp.h"
 #include "velora/versioncheck.h"
 
@@ -29,7 +30,7 @@ CString Decimal(int nValue)
 
 void CMainFrame::AutoLogin(CString strUserName, CString strPassword)
 {
-    StartLogin(strUserName, strPassword, 0, m_hWnd);
+    StartLogin(strUserName, strPassword, taskLogin, m_hWnd);
 }
 
 void CMainFrame::RequestNodeInfoWithAllChild(int nTaskId, int nNodeId)
@@ -106,7 +107,7 @@ LRESULT CMainFrame::OnRootNodesLoaded()
         pLeft->ClearTree();
     std::vector<TreeNode*>& children = m_rootNode.GetChildren();
     if (!children.empty() && children[0]->GetIsLeaf() == 0)
-        RequestNodeInfoWithAllChild(4, children[0]->GetNodeId());
+        RequestNodeInfoWithAllChild(taskNodeChildren, children[0]->GetNodeId());
     return 0;
 }
 

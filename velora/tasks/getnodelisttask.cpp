@@ -4,6 +4,7 @@
 #include "util/windowmessages.h"
 #include "velora/mainframe.h"
 #include "velora/tasks/servicetask.h"
+#include "velora/tasks/taskid.h"
 
 namespace {
 
@@ -35,15 +36,15 @@ void CGetNodeListTask::OnTaskFinished(int nId, std::string strReply)
     bool bSuccess = pMessage->GetHead()->GetErrorCode() == 0;
     HWND hNotifyWnd = m_hNotifyWnd;
 
-    if (bSuccess && nId == 3) {
+    if (bSuccess && nId == taskCategories) {
         if (!OnUiThread([&](CVeloraApp*, CMainFrame* pFrame) {
                 AdoptNodes(pFrame, nParentId, nodes);
                 ::SendMessage(hNotifyWnd, WM_NODE_LIST_READY, 0, 0);
             }))
             DeleteNodes(nodes);
-    } else if (bSuccess && nId == 4 && nodes.empty()) {
+    } else if (bSuccess && nId == taskNodeChildren && nodes.empty()) {
         TRACE("get child list size 0 \n");
-    } else if (bSuccess && nId == 4) {
+    } else if (bSuccess && nId == taskNodeChildren) {
         if (!OnUiThread([&](CVeloraApp*, CMainFrame* pFrame) {
                 if (TreeNode* pParent = AdoptNodes(pFrame, nParentId, nodes))
                     ::SendMessage(hNotifyWnd, WM_NODE_CHILDREN_READY, 0, reinterpret_cast<LPARAM>(pParent));

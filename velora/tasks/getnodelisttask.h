@@ -4,8 +4,8 @@
 #include "msg/getnodelistmessage.h"
 #include "velora/tasks/servicetask.h"
 
-// Loads the child list of one node: the top-level categories (id 3) or one node's
-// children (id 4), into the main frame's node tree.
+// Loads the child list of one node: the top-level categories (taskCategories) or one
+// node's children (taskNodeChildren), into the main frame's node tree.
 class CGetNodeListTask : public CServiceTask<CGetNodeListMessage> {
 public:
     using CServiceTask::CServiceTask;

@@ -5,6 +5,7 @@
 #include "util/windowmessages.h"
 #include "velora/mainframe.h"
 #include "velora/tasks/servicetask.h"
+#include "velora/tasks/taskid.h"
 #include "velora/veloraapp.h"
 
 namespace {
@@ -20,8 +21,8 @@ void CLoginTask::OnTaskFinished(int nId, std::string strReply)
     CLoginMessage* pMessage = Message();
     pMessage->Decode(strReply);
     bool bSuccess = pMessage->GetHead()->GetErrorCode() == 0;
-    bool bAccount = bSuccess && (nId == 0 || nId == 1);
-    if (bAccount && nId == 0)
+    bool bAccount = bSuccess && (nId == taskLogin || nId == taskBind);
+    if (bAccount && nId == taskLogin)
         TRACE("LoginTask > login successfully ...\n");
 
     if (pMessage->HasSessionData() || bAccount) {
@@ -39,10 +40,10 @@ void CLoginTask::OnTaskFinished(int nId, std::string strReply)
                 pApp->SetSessionCode(CString(pMessage->GetSessionCode()));
             if (pFrame)
                 pFrame->SetNickname(CString(pMessage->GetNickname()));
-            ::SendMessage(hNotifyWnd, nId == 0 ? WM_LOGIN_OK : WM_BIND_OK, 0, 0);
+            ::SendMessage(hNotifyWnd, nId == taskLogin ? WM_LOGIN_OK : WM_BIND_OK, 0, 0);
         });
     }
-    if (nId == 1 && !bSuccess)
+    if (nId == taskBind && !bSuccess)
         AfxMessageBox("绑定失败！");
     RemoveFinishedTask(GetKey());
 }

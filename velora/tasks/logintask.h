@@ -4,7 +4,7 @@
 #include "msg/loginmessage.h"
 #include "velora/tasks/servicetask.h"
 
-// Logs in (id 0) or binds an account (id 1).
+// Logs in (taskLogin) or binds an account (taskBind).
 class CLoginTask : public CServiceTask<CLoginMessage> {
 public:
     using CServiceTask::CServiceTask;

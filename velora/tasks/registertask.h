@@ -4,7 +4,7 @@
 #include "msg/commonsmessage.h"
 #include "velora/tasks/servicetask.h"
 
-// Registers a new account (id 2).
+// Registers a new account (taskRegister).
 class CRegisterTask : public CServiceTask<CCommonsMessage> {
 public:
     using CServiceTask::CServiceTask;
