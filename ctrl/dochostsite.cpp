@@ -1,6 +1,6 @@
 #include "ctrl/dochostsite.h"
 
-#include "task/ihttptask.h"
+#include "net/serviceroot.h"
 
 #include <string>
 #include <wchar.h>

@@ -1,7 +1,7 @@
 #include "ctrl/fixhtmlview.h"
 
 #include "ctrl/dochostsite.h"
-#include "task/ihttptask.h"
+#include "net/serviceroot.h"
 
 IMPLEMENT_DYNCREATE(CFixHtmlView, CHtmlView)
 

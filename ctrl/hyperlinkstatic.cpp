@@ -1,9 +1,9 @@
 #include "ctrl/hyperlinkstatic.h"
 
 #include "framework/dc.h"
-#include "task/ihttptask.h"
 
 #include <shellapi.h>
+#include <utility>
 
 IMPLEMENT_DYNAMIC(CHyperlinkStatic, CCustomStatic)
 
@@ -11,7 +11,7 @@ namespace {
 const COLORREF kLinkBlue = RGB(0, 0, 255);
 } // namespace
 
-CHyperlinkStatic::CHyperlinkStatic() : m_strUrl(CString(GetServiceRoot()) + "/faq/?cid=1")
+CHyperlinkStatic::CHyperlinkStatic(CString strUrl) : m_strUrl(std::move(strUrl))
 {
     m_strText = "关于我们";
 }

@@ -1,5 +1,6 @@
 #include "msg/checkversionmessage.h"
 
+#include "msg/envelope.h"
 #include "msg/replyreader.h"
 
 void CCheckVersionMessage::Decode(std::string strText)

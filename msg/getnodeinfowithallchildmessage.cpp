@@ -1,7 +1,7 @@
 #include "msg/getnodeinfowithallchildmessage.h"
 
+#include "msg/envelope.h"
 #include "msg/nodereader.h"
-#include "msg/replyreader.h"
 
 void CGetNodeInfoWithAllChildMessage::Decode(std::string strText)
 {

@@ -1,7 +1,7 @@
 #include "msg/getnodelistmessage.h"
 
+#include "msg/envelope.h"
 #include "msg/nodereader.h"
-#include "msg/replyreader.h"
 
 void CGetNodeListMessage::Decode(std::string strText)
 {

@@ -1,5 +1,6 @@
 #include "msg/getnodemessage.h"
 
+#include "msg/envelope.h"
 #include "msg/nodereader.h"
 #include "msg/replyreader.h"
 

@@ -1,5 +1,6 @@
 #include "msg/loginmessage.h"
 
+#include "msg/envelope.h"
 #include "msg/replyreader.h"
 
 void CLoginMessage::Decode(std::string strText)

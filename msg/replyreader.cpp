@@ -1,6 +1,5 @@
 #include "msg/replyreader.h"
 
-#include "msg/msghead.h"
 #include <cstdlib>
 #include <cstring>
 #include <exception>
@@ -40,21 +39,4 @@ std::string ReadText(const Json::Value& object, const char* pszKey, const char* 
 int ReadNumber(const Json::Value& object, const char* pszKey, const char* pszDefault)
 {
     return atoi(ReadText(object, pszKey, pszDefault).c_str());
-}
-
-bool DecodeEnvelope(const std::string& strText, CMsgHead& head, Json::Value& data)
-{
-    head.Decode(strText);
-    if (head.IsFailed())
-        return false;
-    Json::Value root;
-    if (!ParseReply(strText, root)) {
-        head.SetFailed(1);
-        head.SetErrorCode(-1);
-        head.SetError(kReplyInvalidText);
-        return false;
-    }
-    const Json::Value* pData = root.isObject() ? root.find("data", "data" + 4) : nullptr;
-    data = pData ? *pData : Json::Value();
-    return data.isObject() || data.isNull();
 }

@@ -8,8 +8,6 @@
 #include <json/json.h>
 #include <string>
 
-class CMsgHead;
-
 // Parses the whole text into root. False when it is not JSON or cannot be read.
 bool ParseReply(const std::string& strText, Json::Value& root);
 
@@ -19,11 +17,5 @@ std::string ReadText(const Json::Value& object, const char* pszKey, const char* 
 
 // A numeric field travelling as text: ReadText converted with atoi.
 int ReadNumber(const Json::Value& object, const char* pszKey, const char* pszDefault);
-
-// The steps every message decoder shares: the head decodes the text; if the head
-// succeeded the text is parsed again and its "data" copied. True when the message
-// should read its own keys from data (an object, or null when absent); false when
-// the head failed or "data" is of another type.
-bool DecodeEnvelope(const std::string& strText, CMsgHead& head, Json::Value& data);
 
 #endif

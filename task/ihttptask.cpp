@@ -2,17 +2,9 @@
 
 #include "framework/thread.h"
 #include "msg/icodeable.h"
+#include "net/serviceroot.h"
 #include "net/velorahttpengine.h"
 #include "util/codepage.h"
-
-#ifndef VELORA_SERVICE_ROOT
-#error "VELORA_SERVICE_ROOT must name the service root"
-#endif
-
-const char* GetServiceRoot()
-{
-    return VELORA_SERVICE_ROOT;
-}
 
 IHttpTask::IHttpTask(CString strPath, int nId) : ITask(nId), m_strUrl(CString(GetServiceRoot()) + strPath)
 {

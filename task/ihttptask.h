@@ -51,7 +51,4 @@ protected:
 // The task's framework worker-thread procedure; pTask the task.
 UINT HttpTaskThreadProc(LPVOID pTask);
 
-// The service root the tasks' paths are appended to.
-const char* GetServiceRoot();
-
 #endif

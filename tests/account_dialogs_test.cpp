@@ -4,7 +4,6 @@
 // configuration file read back byte for byte. The flat test skins lie beside the
 // program, so the frame's colours can be read from the screen.
 
-#include "msg/messages.h"
 #include "skin_colours.h"
 #include "task/taskregistry.h"
 #include "tests/support/boxanswerer.h"
@@ -13,11 +12,12 @@
 #include "tests/support/wait.h"
 #include "util/autostart.h"
 #include "util/paths.h"
+#include "util/windowmessages.h"
 #include "velora/dialoglogin.h"
 #include "velora/dialogregister.h"
 #include "velora/dialogset.h"
-#include "velora/velorabrowser.h"
 #include "velora/resource.h"
+#include "velora/velorabrowser.h"
 
 #include <gtest/gtest.h>
 #include <accctrl.h>

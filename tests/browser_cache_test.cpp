@@ -1,6 +1,6 @@
 // The browser view's cache clearing against a real URL cache and real folders.
 
-#include "task/ihttptask.h"
+#include "net/serviceroot.h"
 #include "velora/velorabrowser.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // site's answers as the browser would ask for them, page script's external methods.
 
 #include "ctrl/dochostsite.h"
-#include "task/ihttptask.h"
+#include "net/serviceroot.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/clientframe.h"
 #include "tests/support/standin.h"

@@ -2,12 +2,12 @@
 // buttons' edges, hover marks under the real pointer and their removal when it leaves,
 // the book menu's selection rules and requests, the window buttons, the user area.
 
+#include "model/treeops.h"
 #include "skin_colours.h"
-#include "msg/messages.h"
 #include "tests/support/dialogcloser.h"
 #include "tests/support/framedesk.h"
 #include "tests/support/standin.h"
-#include "util/treeops.h"
+#include "util/windowmessages.h"
 #include "velora/caption.h"
 #include "velora/leftcontainer.h"
 #include "velora/resource.h"

@@ -1,8 +1,8 @@
 #include "framework/messagebox.h"
-#include "msg/messages.h"
 #include "tests/support/downloadfixture.h"
 #include "tests/support/standin.h"
 #include "util/downloadthread.h"
+#include "util/windowmessages.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,4 +1,5 @@
 #include "msg/commonsmessage.h"
+#include "msg/envelope.h"
 #include "msg/msghead.h"
 #include "msg/replyreader.h"
 

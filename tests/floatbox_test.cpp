@@ -3,12 +3,12 @@
 // each showing sends and the labels the reply fills, the profile meant for a panel that
 // is gone, and the box on a system without the layered-window functions.
 
-#include "skin_colours.h"
 #include "model/userprofile.h"
-#include "msg/messages.h"
+#include "skin_colours.h"
 #include "tests/support/framedesk.h"
 #include "tests/support/screenarea.h"
 #include "tests/support/standin.h"
+#include "util/windowmessages.h"
 #include "velora/layeredapi.h"
 #include "velora/resource.h"
 #include "velora/uinfopaneldialog.h"

@@ -11,7 +11,7 @@
 #include "framework/winapp.h"
 #include "support/boxanswerer.h"
 #include "support/dialogs.h"
-#include "util/activedoc.h"
+#include "velora/activedoc.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 // the wizard's second page, and the test answers the worker's save dialog.
 
 #include "framework/messagebox.h"
-#include "msg/messages.h"
 #include "tests/support/dialogs.h"
 #include "tests/support/downloadfixture.h"
 #include "tests/support/standin.h"
 #include "update/installerdownload.h"
+#include "util/windowmessages.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -4,8 +4,8 @@
 #include "ctrl/custombutton.h"
 #include "ctrl/customedit.h"
 #include "ctrl/hyperlinkstatic.h"
+#include "net/serviceroot.h"
 #include "skin_colours.h"
-#include "task/ihttptask.h"
 #include "tests/support/appdriver.h"
 #include "tests/support/dialogclient.h"
 #include "tests/support/screenarea.h"
@@ -490,7 +490,7 @@ TEST_F(SkinnedControls, LinkShowsTheHandAndOpensTheFaqPage)
 {
     HWND hStatic = CreateWindowExA(0, "STATIC", "x", WS_CHILD | WS_VISIBLE | SS_NOTIFY, 10, 10, 80, 16, m_hParent, NULL,
                                    NULL, NULL);
-    CHyperlinkStatic link;
+    CHyperlinkStatic link(GetFaqPageUrl());
     ASSERT_TRUE(link.SubclassWindow(hStatic));
     EXPECT_EQ(CString(GetServiceRoot()) + "/faq/?cid=1", link.GetUrl());
     link.Invalidate();

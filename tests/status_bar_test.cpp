@@ -2,13 +2,13 @@
 // the test answers the save dialog, the worker fetches the file from the stand-in's
 // port 80 and the bar paints its progress and announces a complete file.
 
-#include "ctrl/customstatusbar.h"
-#include "msg/messages.h"
 #include "tests/support/clientframe.h"
 #include "tests/support/screenarea.h"
 #include "tests/support/standin.h"
 #include "tests/support/windowfinder.h"
 #include "util/paths.h"
+#include "util/windowmessages.h"
+#include "velora/customstatusbar.h"
 #include "velora/resource.h"
 #include "velora/velorabrowser.h"
 

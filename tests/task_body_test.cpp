@@ -1,3 +1,4 @@
+#include "net/serviceroot.h"
 #include "tests/support/probetask.h"
 #include "util/codepage.h"
 

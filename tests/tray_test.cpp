@@ -4,7 +4,7 @@
 #include "framework/uicall.h"
 #include "tests/support/dialogcloser.h"
 #include "tests/support/wait.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 #include "velora/mainframe.h"
 #include "velora/resource.h"
 #include "velora/veloraapp.h"

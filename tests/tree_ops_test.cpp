@@ -1,5 +1,5 @@
 #include "model/treenode.h"
-#include "util/treeops.h"
+#include "model/treeops.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -2,13 +2,13 @@
 // from node results, the page each rebuild opens, hover and clicks, the splitter around
 // it, and node results that never leave rows on freed nodes.
 
+#include "model/treeops.h"
 #include "skin_colours.h"
 #include "tests/support/framedesk.h"
 #include "tests/support/gdiplussession.h"
 #include "tests/support/standin.h"
 #include "tests/support/wait.h"
 #include "util/codepage.h"
-#include "util/treeops.h"
 #include "velora/leftcontainer.h"
 #include "velora/velorabrowser.h"
 

@@ -4,9 +4,9 @@
 #include "framework/filedialog.h"
 #include "framework/thread.h"
 #include "framework/trace.h"
-#include "msg/messages.h"
 #include "net/downloadtransfer.h"
 #include "util/savename.h"
+#include "util/windowmessages.h"
 
 #include <memory>
 

@@ -1,9 +1,9 @@
 #include "update/secondsteppage.h"
 
-#include "msg/messages.h"
 #include "update/installerdownload.h"
 #include "update/resource.h"
 #include "update/updateapp.h"
+#include "util/windowmessages.h"
 
 #include <memory>
 

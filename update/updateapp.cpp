@@ -2,6 +2,7 @@
 
 #include "framework/afxres.h"
 #include "framework/trace.h"
+#include "net/serviceroot.h"
 #include "update/clientprocess.h"
 #include "update/upgradeflowdialog.h"
 #include "util/codepage.h"
@@ -10,10 +11,6 @@
 #include "util/process.h"
 
 #include <commctrl.h>
-
-#ifndef VELORA_SERVICE_ROOT
-#error "VELORA_SERVICE_ROOT must name the service root"
-#endif
 
 IMPLEMENT_DYNAMIC(CUpdateApp, CWinApp)
 
@@ -70,7 +67,7 @@ void CUpdateApp::CheckVersion()
     TRACE("\n\nTarget file path:\n%s", strPath.GetString());
     CString strBody =
         CString("mobmodel=pc&mobverno=pc&clienttype=5&clientverno=") + GetFileVersion(strPath) + "&info=pc";
-    m_pRequest = new CHttpPostEngine(CString(VELORA_SERVICE_ROOT) + "/client/update/", strBody);
+    m_pRequest = new CHttpPostEngine(CString(GetServiceRoot()) + "/client/update/", strBody);
     CString strReply = m_pRequest->Post();
     Utf8ToAnsi(strReply);
     m_reply.Decode(strReply.Str());

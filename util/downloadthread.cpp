@@ -3,7 +3,7 @@
 #include "framework/file.h"
 #include "framework/thread.h"
 #include "framework/trace.h"
-#include "msg/messages.h"
+#include "util/windowmessages.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 // The browser view's cache clearing: the service's pages in the URL cache and the
 // files of the Internet cache folder.
 
-#include "task/ihttptask.h"
+#include "net/serviceroot.h"
 #include "velora/velorabrowser.h"
 
 #include <shlobj.h>

@@ -3,13 +3,14 @@
 #include "ctrl/skintext.h"
 #include "framework/dc.h"
 #include "framework/resources.h"
-#include "msg/messages.h"
 #include "util/validators.h"
+#include "util/windowmessages.h"
 #include "velora/dialogparts.h"
-#include "velora/loginrequest.h"
 #include "velora/dialogregister.h"
+#include "velora/loginrequest.h"
 #include "velora/resource.h"
 #include "velora/storedaccount.h"
+#include "velora/tasks/taskid.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ void CDialogLogin::DoLogin()
         MessageBox(strError);
         return;
     }
-    StartLogin(strAccount, strPassword, 0, m_hWnd);
+    StartLogin(strAccount, strPassword, taskLogin, m_hWnd);
 }
 
 // The texts are read again: what the user changed while the request ran is stored.

@@ -4,13 +4,14 @@
 #include "ctrl/skintext.h"
 #include "framework/dc.h"
 #include "framework/resources.h"
-#include "msg/messages.h"
-#include "task/registertask.h"
 #include "util/codepage.h"
 #include "util/validators.h"
+#include "util/windowmessages.h"
 #include "velora/dialoglogin.h"
 #include "velora/dialogparts.h"
 #include "velora/resource.h"
+#include "velora/tasks/registertask.h"
+#include "velora/tasks/taskid.h"
 #include "velora/veloraapp.h"
 
 namespace {
@@ -105,7 +106,7 @@ void CDialogRegister::DoRegister()
     AnsiToUtf8(strAccount);
     AnsiToUtf8(strPassword);
     AnsiToUtf8(strMail);
-    CRegisterTask* pTask = new CRegisterTask("/client/Reg/PCcustom.aspx", 2, m_hWnd);
+    CRegisterTask* pTask = new CRegisterTask("/client/Reg/PCcustom.aspx", taskRegister, m_hWnd);
     pTask->AddParam("user", strAccount);
     pTask->AddParam("pass", strPassword);
     pTask->AddParam("email", strMail);

@@ -5,13 +5,15 @@
 #include "framework/messagebox.h"
 #include "framework/resources.h"
 #include "framework/winapp.h"
-#include "msg/messages.h"
+#include "net/serviceroot.h"
 #include "util/autostart.h"
 #include "util/validators.h"
+#include "util/windowmessages.h"
 #include "velora/dialogparts.h"
 #include "velora/loginrequest.h"
 #include "velora/resource.h"
 #include "velora/storedaccount.h"
+#include "velora/tasks/taskid.h"
 #include "velora/versioncheck.h"
 
 namespace {
@@ -40,8 +42,13 @@ void RepaintCaption()
 
 IMPLEMENT_DYNAMIC(CDialogSet, CSkinnedDialog)
 
+CString GetFaqPageUrl()
+{
+    return CString(GetServiceRoot()) + "/faq/?cid=1";
+}
+
 CDialogSet::CDialogSet(CWnd* pParentWnd)
-    : CSkinnedDialog(IDD_DIALOG_SET, IDS_SETTINGS_TITLE, pParentWnd, kEditFontHeight)
+    : CSkinnedDialog(IDD_DIALOG_SET, IDS_SETTINGS_TITLE, pParentWnd, kEditFontHeight), m_linkAbout(GetFaqPageUrl())
 {
 }
 
@@ -139,7 +146,7 @@ void CDialogSet::DoBind()
         MessageBox(strError);
         return;
     }
-    StartLogin(strAccount, strPassword, 1, m_hWnd);
+    StartLogin(strAccount, strPassword, taskBind, m_hWnd);
 }
 
 // The account is stored as typed, blanks included.

@@ -15,6 +15,9 @@
 #include <windows.h>
 #include <gdiplus.h>
 
+// The service's FAQ page, which the dialog's "关于我们" link opens.
+CString GetFaqPageUrl();
+
 class CDialogSet : public CSkinnedDialog {
     DECLARE_DYNAMIC(CDialogSet)
 public:

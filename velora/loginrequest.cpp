@@ -1,7 +1,7 @@
 #include "velora/loginrequest.h"
 
-#include "task/logintask.h"
 #include "util/codepage.h"
+#include "velora/tasks/logintask.h"
 #include "velora/veloraapp.h"
 
 void StartLogin(CString strUserName, CString strPassword, int nTaskId, HWND hNotifyWnd)

@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-// Sends an account to the service: a login (task id 0, from the frame at start or the
-// login dialog) or a bind (task id 1, from the settings dialog). The values go in
+// Sends an account to the service: a login (taskLogin, from the frame at start or the
+// login dialog) or a bind (taskBind, from the settings dialog). The values go in
 // UTF-8 without blanks at their ends; the outcome comes back to hNotifyWnd.
 void StartLogin(CString strUserName, CString strPassword, int nTaskId, HWND hNotifyWnd);
 

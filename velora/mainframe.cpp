@@ -4,17 +4,18 @@
 #include "framework/afxres.h"
 #include "framework/resources.h"
 #include "framework/trace.h"
-#include "msg/messages.h"
-#include "util/activedoc.h"
+#include "model/treeops.h"
 #include "util/paths.h"
-#include "util/treeops.h"
+#include "util/windowmessages.h"
+#include "velora/activedoc.h"
 #include "velora/leftcontainer.h"
 #include "velora/resource.h"
+#include "velora/tasks/taskid.h"
 #include "velora/userinfodialog.h"
 #include "velora/veloraapp.h"
 #include "velora/velorabrowser.h"
-#include "velora/versioncheck.h"
 #include "velora/veloradoc.h"
+#include "velora/versioncheck.h"
 
 #include <shellapi.h>
 
@@ -181,7 +182,7 @@ void CMainFrame::LoadConfigAndStart()
     TRACE("===========> %s\n", strUserName.GetString());
     TRACE("===========> %s\n", strPassword.GetString());
     CheckVersion();
-    RequestNodeList(3, 0);
+    RequestNodeList(taskCategories, 0);
     if (!strUserName.IsEmpty())
         AutoLogin(strUserName, strPassword);
 }

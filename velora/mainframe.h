@@ -7,17 +7,19 @@
 // left, browser on the right) above the status bar. It owns the tray icon and the root
 // of the category tree, and runs the start-up sequence on its first caption paint.
 
-#include "ctrl/customstatusbar.h"
 #include "framework/cstring.h"
 #include "framework/object.h"
 #include "framework/framewnd.h"
 #include "model/treenode.h"
 #include "velora/caption.h"
+#include "velora/customstatusbar.h"
 #include "velora/velorasplitterwnd.h"
 
 #include <windows.h>
 #include <gdiplus.h>
 #include <string>
+#include <utility>
+#include <vector>
 
 class CLeftContainer;
 class CUserInfoDialog;
@@ -51,6 +53,16 @@ public:
     void ShowFloatBox();
     void HideFloatBox();
     CCaption& GetCaption() { return m_caption; }
+
+    // What the service tasks change, on the UI thread. AdoptNodes gives the nodes to the
+    // tree's node that carries nParentId and returns it; with no such node the nodes are
+    // deleted and the result is NULL.
+    TreeNode* AdoptNodes(int nParentId, const std::vector<TreeNode*>& nodes);
+    // Puts a freshly loaded category in place of the tree's node with its id; FALSE when
+    // there is none, and the caller keeps pRoot.
+    BOOL GraftSubtree(TreeNode* pRoot);
+    void SetNickname(CString strNickname) { m_strNickname = std::move(strNickname); }
+    void SetHeadImage(std::string strHeadImage) { m_strHeadImage = std::move(strHeadImage); }
 
     CVeloraSplitterWnd m_wndSplitter;
     BOOL m_bStarted = FALSE;

@@ -6,6 +6,7 @@
 #include "framework/trace.h"
 #include "velora/caption.h"
 #include "velora/resource.h"
+#include "velora/tasks/taskid.h"
 #include "velora/uinfopaneldialog.h"
 #include "velora/userinfodialog.h"
 
@@ -34,7 +35,7 @@ void CMainFrame::SelectBookMenu(int nSelection)
     int nIndex = CategoryIndexOf(nSelection);
     std::vector<TreeNode*>& categories = m_rootNode.GetChildren();
     if (nIndex >= 0 && static_cast<size_t>(nIndex) < categories.size())
-        RequestNodeInfoWithAllChild(4, categories[nIndex]->GetNodeId());
+        RequestNodeInfoWithAllChild(taskNodeChildren, categories[nIndex]->GetNodeId());
 }
 
 // The box is made on first need and then only moved, shown and hidden. It sits at the

@@ -3,15 +3,17 @@
 #include "velora/mainframe.h"
 
 #include "framework/trace.h"
-#include "task/getnodeinfowithallchildtask.h"
-#include "task/getnodelisttask.h"
-#include "task/logintask.h"
+#include "model/treeops.h"
 #include "util/codepage.h"
 #include "util/fileversion.h"
 #include "util/process.h"
 #include "velora/caption.h"
 #include "velora/leftcontainer.h"
 #include "velora/loginrequest.h"
+#include "velora/tasks/getnodeinfowithallchildtask.h"
+#include "velora/tasks/getnodelisttask.h"
+#include "velora/tasks/logintask.h"
+#include "velora/tasks/taskid.h"
 #include "velora/veloraapp.h"
 #include "velora/versioncheck.h"
 
@@ -28,7 +30,7 @@ CString Decimal(int nValue)
 
 void CMainFrame::AutoLogin(CString strUserName, CString strPassword)
 {
-    StartLogin(strUserName, strPassword, 0, m_hWnd);
+    StartLogin(strUserName, strPassword, taskLogin, m_hWnd);
 }
 
 void CMainFrame::RequestNodeInfoWithAllChild(int nTaskId, int nNodeId)
@@ -63,6 +65,26 @@ void CMainFrame::ShowNodeTree(TreeNode* pNode)
         pLeft->LoadTree(pNode);
 }
 
+TreeNode* CMainFrame::AdoptNodes(int nParentId, const std::vector<TreeNode*>& nodes)
+{
+    TreeNode* pParent = FindNodeById(&m_rootNode, nParentId);
+    if (pParent)
+        ReplaceChildren(pParent, nodes);
+    else
+        for (TreeNode* pNode : nodes)
+            delete pNode;
+    m_rootNode.Dump();
+    return pParent;
+}
+
+BOOL CMainFrame::GraftSubtree(TreeNode* pRoot)
+{
+    if (!MergeChildren(&m_rootNode, pRoot))
+        return FALSE;
+    m_rootNode.Dump();
+    return TRUE;
+}
+
 LRESULT CMainFrame::OnNodeListLoaded(LPARAM lParam)
 {
     TRACE("receive get node list message ...\n");
@@ -85,7 +107,7 @@ LRESULT CMainFrame::OnRootNodesLoaded()
         pLeft->ClearTree();
     std::vector<TreeNode*>& children = m_rootNode.GetChildren();
     if (!children.empty() && children[0]->GetIsLeaf() == 0)
-        RequestNodeInfoWithAllChild(4, children[0]->GetNodeId());
+        RequestNodeInfoWithAllChild(taskNodeChildren, children[0]->GetNodeId());
     return 0;
 }
 

@@ -1,6 +1,6 @@
 #include "velora/storedaccount.h"
 
-#include "util/activedoc.h"
+#include "velora/activedoc.h"
 #include "velora/mainframe.h"
 #include "velora/veloraapp.h"
 #include "velora/veloradoc.h"

@@ -2,10 +2,11 @@
 
 #include "framework/resources.h"
 #include "model/userprofile.h"
-#include "msg/messages.h"
-#include "task/getuserinfotask.h"
+#include "util/windowmessages.h"
 #include "velora/layeredapi.h"
 #include "velora/resource.h"
+#include "velora/tasks/getuserinfotask.h"
+#include "velora/tasks/taskid.h"
 #include "velora/veloraapp.h"
 
 namespace {
@@ -13,7 +14,6 @@ namespace {
 const COLORREF kKeyColour = RGB(255, 0, 255);
 // Without the colour key the background cannot be keyed out; it is then plain white.
 const COLORREF kPlainBackground = RGB(255, 255, 255);
-const int kUserInfoTaskId = 6;
 
 CString Decimal(int nValue)
 {
@@ -104,7 +104,7 @@ void CUInfoPanelDialog::RequestUserInfo()
     CVeloraApp* pApp = GetVeloraApp();
     if (!pApp)
         return;
-    CGetUserInfoTask* pTask = new CGetUserInfoTask("/client/getuserinfo/getuserinfo.aspx", kUserInfoTaskId, m_hWnd);
+    CGetUserInfoTask* pTask = new CGetUserInfoTask("/client/getuserinfo/getuserinfo.aspx", taskUserInfo, m_hWnd);
     pTask->AddParam("memberid", Decimal(pApp->m_nUserId));
     pApp->ExecuteTask(pTask);
 }

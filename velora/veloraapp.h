@@ -8,6 +8,8 @@
 #include "framework/cstring.h"
 #include "framework/winapp.h"
 
+#include <utility>
+
 class IHttpTask;
 
 class CVeloraApp : public CWinApp {
@@ -25,6 +27,9 @@ public:
     // deletes a finished one.
     void ExecuteTask(IHttpTask* pTask);
     void RemoveTask(long nKey);
+    // The login reply's session data, set on the UI thread.
+    void SetSessionCode(CString strSessionCode) { m_strSessionCode = std::move(strSessionCode); }
+    void SetUserId(int nUserId) { m_nUserId = nUserId; }
 
     // The login reply's "sessioncode": empty while logged out. Written on the UI thread.
     CString m_strSessionCode;

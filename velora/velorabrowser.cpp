@@ -2,8 +2,8 @@
 
 #include "ctrl/scriptcaller.h"
 #include "framework/trace.h"
-#include "msg/messages.h"
-#include "task/ihttptask.h"
+#include "net/serviceroot.h"
+#include "util/windowmessages.h"
 #include "velora/dialoglogin.h"
 #include "velora/mainframe.h"
 #include "velora/veloraapp.h"

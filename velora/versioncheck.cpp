@@ -1,13 +1,14 @@
 #include "velora/versioncheck.h"
 
-#include "task/checkversiontask.h"
 #include "util/fileversion.h"
 #include "util/process.h"
+#include "velora/tasks/checkversiontask.h"
+#include "velora/tasks/taskid.h"
 #include "velora/veloraapp.h"
 
 void StartVersionCheck(HWND hNotifyWnd)
 {
-    CCheckVersionTask* pTask = new CCheckVersionTask("/client/update/", 5, hNotifyWnd);
+    CCheckVersionTask* pTask = new CCheckVersionTask("/client/update/", taskVersionCheck, hNotifyWnd);
     pTask->AddParam("mobmodel", "pc");
     pTask->AddParam("mobverno", "pc");
     pTask->AddParam("clienttype", "5");

@@ -3,11 +3,11 @@
 // Usage: browser_bench hook [navigations]
 //        browser_bench download URL
 
-#include "msg/messages.h"
 #include "tests/bench/benchtools.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/clientframe.h"
 #include "util/downloadthread.h"
+#include "util/windowmessages.h"
 #include "velora/velorabrowser.h"
 
 #include <windows.h>

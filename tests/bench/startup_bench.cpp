@@ -2,10 +2,10 @@
 // same Wine session, and Velora's memory after many caption repaints and node results.
 // Usage: startup_bench [runs]
 
-#include "msg/messages.h"
 #include "tests/support/appdriver.h"
 #include "tests/support/standin.h"
 #include "tests/support/wait.h"
+#include "util/windowmessages.h"
 
 #include <windows.h>
 #include "tests/bench/benchtools.h"

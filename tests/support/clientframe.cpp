@@ -2,7 +2,7 @@
 
 #include "framework/htmlview.h"
 #include "framework/uicall.h"
-#include "task/ihttptask.h"
+#include "net/serviceroot.h"
 #include "velora/resource.h"
 
 #include <dispex.h>

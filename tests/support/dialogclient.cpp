@@ -3,8 +3,8 @@
 #include "framework/doctemplate.h"
 #include "framework/uicall.h"
 #include "framework/winapp.h"
-#include "msg/messages.h"
 #include "tests/support/windowfinder.h"
+#include "util/windowmessages.h"
 #include "velora/resource.h"
 
 #include <fstream>

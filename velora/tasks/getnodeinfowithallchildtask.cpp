@@ -1,10 +1,9 @@
-#include "task/getnodeinfowithallchildtask.h"
+#include "velora/tasks/getnodeinfowithallchildtask.h"
 
 #include "framework/trace.h"
-#include "msg/messages.h"
-#include "task/servicetask.h"
-#include "util/treeops.h"
+#include "util/windowmessages.h"
 #include "velora/mainframe.h"
+#include "velora/tasks/servicetask.h"
 
 // A root the frame's tree does not take is deleted here, with its subtree.
 void CGetNodeInfoWithAllChildTask::OnTaskFinished(int nId, std::string strReply)
@@ -18,9 +17,8 @@ void CGetNodeInfoWithAllChildTask::OnTaskFinished(int nId, std::string strReply)
     } else if (pRoot && pMessage->GetHead()->GetErrorCode() == 0) {
         HWND hNotifyWnd = m_hNotifyWnd;
         OnUiThread([&](CVeloraApp*, CMainFrame* pFrame) {
-            if (!pFrame || !MergeChildren(&pFrame->m_rootNode, pRoot))
+            if (!pFrame || !pFrame->GraftSubtree(pRoot))
                 return;
-            pFrame->m_rootNode.Dump();
             TreeNode* pMerged = pRoot;
             pRoot = nullptr;
             ::SendMessage(hNotifyWnd, WM_NODE_TREE_READY, 0, reinterpret_cast<LPARAM>(pMerged));

@@ -1,10 +1,10 @@
-#include "task/getnodelisttask.h"
+#include "velora/tasks/getnodelisttask.h"
 
 #include "framework/trace.h"
-#include "msg/messages.h"
-#include "task/servicetask.h"
-#include "util/treeops.h"
+#include "util/windowmessages.h"
 #include "velora/mainframe.h"
+#include "velora/tasks/servicetask.h"
+#include "velora/tasks/taskid.h"
 
 namespace {
 
@@ -14,17 +14,14 @@ void DeleteNodes(const std::vector<TreeNode*>& nodes)
         delete pNode;
 }
 
-// Gives the nodes to the node that carries nParentId in the frame's tree; when there
-// is no such node (or no frame) they are deleted here.
-void AdoptNodes(CMainFrame* pFrame, int nParentId, const std::vector<TreeNode*>& nodes)
+// Gives the nodes to the node that carries nParentId in the frame's tree and returns
+// it; when there is no such node (or no frame) they are deleted and the result is null.
+TreeNode* AdoptNodes(CMainFrame* pFrame, int nParentId, const std::vector<TreeNode*>& nodes)
 {
-    TreeNode* pParent = pFrame ? FindNodeById(&pFrame->m_rootNode, nParentId) : nullptr;
-    if (pParent)
-        ReplaceChildren(pParent, nodes);
-    else
-        DeleteNodes(nodes);
     if (pFrame)
-        pFrame->m_rootNode.Dump();
+        return pFrame->AdoptNodes(nParentId, nodes);
+    DeleteNodes(nodes);
+    return nullptr;
 }
 
 } // namespace
@@ -39,19 +36,17 @@ void CGetNodeListTask::OnTaskFinished(int nId, std::string strReply)
     bool bSuccess = pMessage->GetHead()->GetErrorCode() == 0;
     HWND hNotifyWnd = m_hNotifyWnd;
 
-    if (bSuccess && nId == 3) {
+    if (bSuccess && nId == taskCategories) {
         if (!OnUiThread([&](CVeloraApp*, CMainFrame* pFrame) {
                 AdoptNodes(pFrame, nParentId, nodes);
                 ::SendMessage(hNotifyWnd, WM_NODE_LIST_READY, 0, 0);
             }))
             DeleteNodes(nodes);
-    } else if (bSuccess && nId == 4 && nodes.empty()) {
+    } else if (bSuccess && nId == taskNodeChildren && nodes.empty()) {
         TRACE("get child list size 0 \n");
-    } else if (bSuccess && nId == 4) {
+    } else if (bSuccess && nId == taskNodeChildren) {
         if (!OnUiThread([&](CVeloraApp*, CMainFrame* pFrame) {
-                AdoptNodes(pFrame, nParentId, nodes);
-                TreeNode* pParent = pFrame ? FindNodeById(&pFrame->m_rootNode, nParentId) : nullptr;
-                if (pParent)
+                if (TreeNode* pParent = AdoptNodes(pFrame, nParentId, nodes))
                     ::SendMessage(hNotifyWnd, WM_NODE_CHILDREN_READY, 0, reinterpret_cast<LPARAM>(pParent));
             }))
             DeleteNodes(nodes);

@@ -1,5 +1,5 @@
-#ifndef CTRL_CUSTOMSTATUSBAR_H
-#define CTRL_CUSTOMSTATUSBAR_H
+#ifndef VELORA_CUSTOMSTATUSBAR_H
+#define VELORA_CUSTOMSTATUSBAR_H
 // The main frame's status bar: a blue strip showing the client's version, and the
 // client's download front end. A page's download request (WM_DOWNLOAD_START) asks the
 // user where to save the file and starts the download worker, whose progress the bar

@@ -1,5 +1,5 @@
-#ifndef TASK_SERVICETASK_H
-#define TASK_SERVICETASK_H
+#ifndef VELORA_TASKS_SERVICETASK_H
+#define VELORA_TASKS_SERVICETASK_H
 
 // What the service tasks share: the running client's objects they change, reached
 // only on the UI thread.

@@ -1,8 +1,8 @@
-#ifndef TASK_GETNODEINFOWITHALLCHILDTASK_H
-#define TASK_GETNODEINFOWITHALLCHILDTASK_H
+#ifndef VELORA_TASKS_GETNODEINFOWITHALLCHILDTASK_H
+#define VELORA_TASKS_GETNODEINFOWITHALLCHILDTASK_H
 
 #include "msg/getnodeinfowithallchildmessage.h"
-#include "task/servicetask.h"
+#include "velora/tasks/servicetask.h"
 
 // Loads one category with all its descendants and grafts it into the main frame's
 // node tree.

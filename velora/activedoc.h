@@ -1,5 +1,5 @@
-#ifndef UTIL_ACTIVEDOC_H
-#define UTIL_ACTIVEDOC_H
+#ifndef VELORA_ACTIVEDOC_H
+#define VELORA_ACTIVEDOC_H
 // The application's document: the first document of its first document template.
 class CDocument;
 

@@ -1,10 +1,10 @@
-#ifndef TASK_LOGINTASK_H
-#define TASK_LOGINTASK_H
+#ifndef VELORA_TASKS_LOGINTASK_H
+#define VELORA_TASKS_LOGINTASK_H
 
 #include "msg/loginmessage.h"
-#include "task/servicetask.h"
+#include "velora/tasks/servicetask.h"
 
-// Logs in (id 0) or binds an account (id 1).
+// Logs in (taskLogin) or binds an account (taskBind).
 class CLoginTask : public CServiceTask<CLoginMessage> {
 public:
     using CServiceTask::CServiceTask;

@@ -1,9 +1,9 @@
-#include "task/checkversiontask.h"
+#include "velora/tasks/checkversiontask.h"
 
 #include "framework/messagebox.h"
-#include "msg/messages.h"
-#include "task/servicetask.h"
 #include "util/process.h"
+#include "util/windowmessages.h"
+#include "velora/tasks/servicetask.h"
 
 // The automatic check at start reports to the main window and stays silent; a check
 // asked for from elsewhere tells the user its outcome.

@@ -1,4 +1,4 @@
-#include "ctrl/customstatusbar.h"
+#include "velora/customstatusbar.h"
 
 #include "ctrl/skinimage.h"
 #include "framework/dc.h"
@@ -7,10 +7,10 @@
 #include "framework/messagebox.h"
 #include "framework/resources.h"
 #include "framework/trace.h"
-#include "msg/messages.h"
 #include "util/downloadthread.h"
 #include "util/fileversion.h"
 #include "util/savename.h"
+#include "util/windowmessages.h"
 #include "velora/resource.h"
 
 #include <gdiplus.h>

@@ -1,8 +1,8 @@
-#ifndef TASK_GETUSERINFOTASK_H
-#define TASK_GETUSERINFOTASK_H
+#ifndef VELORA_TASKS_GETUSERINFOTASK_H
+#define VELORA_TASKS_GETUSERINFOTASK_H
 
 #include "msg/getuserinfomessage.h"
-#include "task/servicetask.h"
+#include "velora/tasks/servicetask.h"
 
 // Fetches the logged-in member's profile for the user-information panel.
 class CGetUserInfoTask : public CServiceTask<CGetUserInfoMessage> {

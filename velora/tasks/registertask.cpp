@@ -1,14 +1,15 @@
-#include "task/registertask.h"
+#include "velora/tasks/registertask.h"
 
 #include "framework/messagebox.h"
-#include "msg/messages.h"
-#include "task/servicetask.h"
+#include "util/windowmessages.h"
+#include "velora/tasks/servicetask.h"
+#include "velora/tasks/taskid.h"
 
 void CRegisterTask::OnTaskFinished(int nId, std::string strReply)
 {
     IHttpTask::OnTaskFinished(nId, strReply);
     m_pMessage->Decode(strReply);
-    if (nId == 2) {
+    if (nId == taskRegister) {
         CMsgHead* pHead = m_pMessage->GetHead();
         HWND hNotifyWnd = m_hNotifyWnd;
         if (pHead->GetErrorCode() == 0)

@@ -1,4 +1,4 @@
-#include "task/servicetask.h"
+#include "velora/tasks/servicetask.h"
 
 #include "framework/uicall.h"
 #include "task/taskregistry.h"

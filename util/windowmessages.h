@@ -1,5 +1,5 @@
-#ifndef MSG_MESSAGES_H
-#define MSG_MESSAGES_H
+#ifndef UTIL_WINDOWMESSAGES_H
+#define UTIL_WINDOWMESSAGES_H
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
-#include "task/getuserinfotask.h"
+#include "velora/tasks/getuserinfotask.h"
 
-#include "msg/messages.h"
 #include "model/userprofile.h"
-#include "task/servicetask.h"
+#include "util/windowmessages.h"
+#include "velora/tasks/servicetask.h"
 
 // The receiver owns the profile; when its window is gone the profile is freed here.
 void CGetUserInfoTask::OnTaskFinished(int nId, std::string strReply)

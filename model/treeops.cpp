@@ -1,4 +1,4 @@
-#include "util/treeops.h"
+#include "model/treeops.h"
 
 TreeNode* FindNodeById(TreeNode* pNode, int nNodeId)
 {

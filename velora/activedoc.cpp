@@ -1,4 +1,4 @@
-#include "util/activedoc.h"
+#include "velora/activedoc.h"
 
 #include "framework/doctemplate.h"
 #include "framework/winapp.h"

@@ -1,10 +1,11 @@
-#include "task/logintask.h"
+#include "velora/tasks/logintask.h"
 
 #include "framework/messagebox.h"
 #include "framework/trace.h"
-#include "msg/messages.h"
-#include "task/servicetask.h"
+#include "util/windowmessages.h"
 #include "velora/mainframe.h"
+#include "velora/tasks/servicetask.h"
+#include "velora/tasks/taskid.h"
 #include "velora/veloraapp.h"
 
 namespace {
@@ -20,29 +21,29 @@ void CLoginTask::OnTaskFinished(int nId, std::string strReply)
     CLoginMessage* pMessage = Message();
     pMessage->Decode(strReply);
     bool bSuccess = pMessage->GetHead()->GetErrorCode() == 0;
-    bool bAccount = bSuccess && (nId == 0 || nId == 1);
-    if (bAccount && nId == 0)
+    bool bAccount = bSuccess && (nId == taskLogin || nId == taskBind);
+    if (bAccount && nId == taskLogin)
         TRACE("LoginTask > login successfully ...\n");
 
     if (pMessage->HasSessionData() || bAccount) {
         HWND hNotifyWnd = m_hNotifyWnd;
         OnUiThread([&](CVeloraApp* pApp, CMainFrame* pFrame) {
             if (pApp && pMessage->HasSessionData()) {
-                pApp->m_strSessionCode = CString(pMessage->GetSessionCode());
-                pApp->m_nUserId = pMessage->GetLoginType();
+                pApp->SetSessionCode(CString(pMessage->GetSessionCode()));
+                pApp->SetUserId(pMessage->GetLoginType());
             }
             if (!bAccount)
                 return;
             if (pFrame && pMessage->GetHeadImage().size() > kMinHeadImageLength)
-                pFrame->m_strHeadImage = pMessage->GetHeadImage();
+                pFrame->SetHeadImage(pMessage->GetHeadImage());
             if (pApp)
-                pApp->m_strSessionCode = CString(pMessage->GetSessionCode());
+                pApp->SetSessionCode(CString(pMessage->GetSessionCode()));
             if (pFrame)
-                pFrame->m_strNickname = CString(pMessage->GetNickname());
-            ::SendMessage(hNotifyWnd, nId == 0 ? WM_LOGIN_OK : WM_BIND_OK, 0, 0);
+                pFrame->SetNickname(CString(pMessage->GetNickname()));
+            ::SendMessage(hNotifyWnd, nId == taskLogin ? WM_LOGIN_OK : WM_BIND_OK, 0, 0);
         });
     }
-    if (nId == 1 && !bSuccess)
+    if (nId == taskBind && !bSuccess)
         AfxMessageBox("绑定失败！");
     RemoveFinishedTask(GetKey());
 }

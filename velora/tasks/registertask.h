@@ -1,10 +1,10 @@
-#ifndef TASK_REGISTERTASK_H
-#define TASK_REGISTERTASK_H
+#ifndef VELORA_TASKS_REGISTERTASK_H
+#define VELORA_TASKS_REGISTERTASK_H
 
 #include "msg/commonsmessage.h"
-#include "task/servicetask.h"
+#include "velora/tasks/servicetask.h"
 
-// Registers a new account (id 2).
+// Registers a new account (taskRegister).
 class CRegisterTask : public CServiceTask<CCommonsMessage> {
 public:
     using CServiceTask::CServiceTask;

@@ -1,8 +1,8 @@
-#ifndef TASK_CHECKVERSIONTASK_H
-#define TASK_CHECKVERSIONTASK_H
+#ifndef VELORA_TASKS_CHECKVERSIONTASK_H
+#define VELORA_TASKS_CHECKVERSIONTASK_H
 
 #include "msg/checkversionmessage.h"
-#include "task/servicetask.h"
+#include "velora/tasks/servicetask.h"
 
 // Asks whether a newer client exists; may start the updater.
 class CCheckVersionTask : public CServiceTask<CCheckVersionMessage> {

@@ -1,5 +1,5 @@
-#ifndef UTIL_TREEOPS_H
-#define UTIL_TREEOPS_H
+#ifndef MODEL_TREEOPS_H
+#define MODEL_TREEOPS_H
 
 // Editing a tree of TreeNode objects by node id: find, replace children, graft a
 // freshly decoded branch. No lock is taken: the caller keeps other threads off the
