@@ -17,7 +17,9 @@
 
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 using namespace FrameDesk;
@@ -83,22 +85,40 @@ int LabelTextWidth(const char* pszText)
 
 // Each label as the screen shows it inside rcArea: its text in black to the end of the
 // reply's value, on the box's picture with nothing of the dialog face colour around it.
+// The labels reach the screen some time after their paint on a loaded machine, so the
+// screen is read again until it shows them (at most 5 s) and the last reading is judged.
 void ExpectFilledLabelsOnScreen(HWND hPanel, const RECT& rcArea)
 {
-    CScreenArea screen(rcArea);
     RECT rcPanel = WindowRect(hPanel);
     OffsetRect(&rcPanel, -rcArea.left, -rcArea.top);
     COLORREF crFace = GetSysColor(COLOR_3DFACE);
-    EXPECT_EQ(0, screen.Count(rcPanel, [crFace](COLORREF cr) { return cr == crFace; })) << "grey blocks";
-    for (const auto& label : kFilledLabels) {
-        RECT rcLabel = WindowRect(GetDlgItem(hPanel, label.nId));
+    auto isFace = [crFace](COLORREF cr) { return cr == crFace; };
+    auto isInk = [](COLORREF cr) { return IsInk(cr); };
+    struct Expected {
+        RECT rc;
+        int nEnd;
+    } expected[std::size(kFilledLabels)];
+    for (size_t i = 0; i < std::size(kFilledLabels); ++i) {
+        RECT rcLabel = WindowRect(GetDlgItem(hPanel, kFilledLabels[i].nId));
         OffsetRect(&rcLabel, -rcArea.left, -rcArea.top);
         // Text that runs past its label, or a label past the panel, is not shown.
         IntersectRect(&rcLabel, &rcLabel, &rcPanel);
-        int nEnd = std::min<int>(rcLabel.left + LabelTextWidth(label.pszText), rcLabel.right);
-        EXPECT_NEAR(nEnd - 1, screen.RightmostMatch(rcLabel, [](COLORREF cr) { return IsInk(cr); }), 3)
-            << label.pszText;
+        expected[i] = {rcLabel, std::min<int>(rcLabel.left + LabelTextWidth(kFilledLabels[i].pszText), rcLabel.right)};
     }
+    auto shown = [&](const CScreenArea& screen) {
+        return std::all_of(std::begin(expected), std::end(expected), [&](const Expected& e) {
+            return std::abs(e.nEnd - 1 - screen.RightmostMatch(e.rc, isInk)) <= 3;
+        });
+    };
+    DWORD dwStart = GetTickCount();
+    CScreenArea screen(rcArea);
+    while (!shown(screen) && GetTickCount() - dwStart < 5000) {
+        Pump(50);
+        screen = CScreenArea(rcArea);
+    }
+    EXPECT_EQ(0, screen.Count(rcPanel, isFace)) << "grey blocks";
+    for (size_t i = 0; i < std::size(kFilledLabels); ++i)
+        EXPECT_NEAR(expected[i].nEnd - 1, screen.RightmostMatch(expected[i].rc, isInk), 3) << kFilledLabels[i].pszText;
 }
 
 CUserInfoDialog* Box()
