@@ -1,14 +1,11 @@
 #include "msg/getnodeinfowithallchildmessage.h"
 
-#include "msg/envelope.h"
 #include "msg/nodereader.h"
 
 void CGetNodeInfoWithAllChildMessage::Decode(std::string strText)
 {
     Json::Value data;
-    if (!DecodeEnvelope(strText, m_head, data))
-        return;
-    const Json::Value* pTable = ObjectTable(data);
+    const Json::Value* pTable = DecodeObjectTable(strText, m_head, data);
     if (!pTable)
         return;
     const Json::Value& table = *pTable;

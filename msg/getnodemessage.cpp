@@ -1,15 +1,12 @@
 #include "msg/getnodemessage.h"
 
-#include "msg/envelope.h"
 #include "msg/nodereader.h"
 #include "msg/replyreader.h"
 
 void GetNodeMessage::Decode(std::string strText)
 {
     Json::Value data;
-    if (!DecodeEnvelope(strText, m_head, data))
-        return;
-    const Json::Value* pTable = ObjectTable(data);
+    const Json::Value* pTable = DecodeObjectTable(strText, m_head, data);
     if (!pTable)
         return;
     const Json::Value& table = *pTable;

@@ -1,16 +1,13 @@
 #include "msg/getuserinfomessage.h"
 
-#include "msg/envelope.h"
 #include "msg/nodereader.h"
 #include "msg/replyreader.h"
 
 void CGetUserInfoMessage::Decode(std::string strText)
 {
     Json::Value data;
-    if (!DecodeEnvelope(strText, m_head, data))
-        return;
     // An absent or null table means all defaults.
-    const Json::Value* pTable = ObjectTable(data);
+    const Json::Value* pTable = DecodeObjectTable(strText, m_head, data);
     if (!pTable)
         return;
     const Json::Value& table = *pTable;

@@ -1,6 +1,7 @@
 #include "msg/nodereader.h"
 
 #include "framework/trace.h"
+#include "msg/envelope.h"
 #include "msg/replyreader.h"
 #include "util/imagedecode.h"
 #include <cstdlib>
@@ -51,4 +52,9 @@ const Json::Value* ObjectTable(const Json::Value& data)
     if (!pTable)
         return &s_null;
     return IsNodeValue(*pTable) ? pTable : nullptr;
+}
+
+const Json::Value* DecodeObjectTable(const std::string& strText, CMsgHead& head, Json::Value& data)
+{
+    return DecodeEnvelope(strText, head, data) ? ObjectTable(data) : nullptr;
 }
