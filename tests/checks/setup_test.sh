@@ -20,7 +20,7 @@ case " $* " in
   n=$(cat "$FAKE/update-failures")
   if [ "$n" -gt 0 ]; then
     echo $((n - 1)) >"$FAKE/update-failures"
-    echo "E: Failed to fetch http://mirror.example/debian-security/dists/bookworm-security/main/binary-i386/Packages.xz  File has unexpected size (374820 != 376004). Mirror sync in progress?"
+    echo "E: Failed to fetch http://mirror.example/pool-security/dists/bookworm-security/main/binary-i386/Packages.xz  File has unexpected size (374820 != 376004). Mirror sync in progress?"
     exit 100
   fi ;;
 *" install "*)
@@ -53,7 +53,7 @@ chmod +x "$work/bin/"*
 failures=0
 # name | index failures | uninstallable | missing | wine32 failed within the hour | exit | arch | output | apt-get update calls
 cases=(
-  "broken i386 index|9|wine32:i386|xvfb wine32:i386|no|0|x86_64|apt-get update failed 3 times (http://mirror.example/debian-security/dists/bookworm-security/main/binary-i386/Packages.xz)|3"
+  "broken i386 index|9|wine32:i386|xvfb wine32:i386|no|0|x86_64|apt-get update failed 3 times (http://mirror.example/pool-security/dists/bookworm-security/main/binary-i386/Packages.xz)|3"
   "index back on retry|1||xvfb wine32:i386|no|0|i686|installing wine32:i386|2"
   "other package missing|0|cmake|xvfb cmake wine32:i386|no|1|x86_64|setup: cannot install cmake;|1"
   "wine32 failed lately|9|wine32:i386|wine32:i386|yes|0|x86_64|could not be installed within the last hour|0"
