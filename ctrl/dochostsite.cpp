@@ -47,8 +47,10 @@ HRESULT CDocHostSite::QueryExtraInterface(REFIID riid, void** ppv)
     *ppv = NULL;
     if (IsEqualIID(riid, IID_DocHostShowUI))
         *ppv = static_cast<IDocHostShowUI*>(&m_xDocHostShowUI);
-    else if (IsEqualIID(riid, IID_IDocHostUIHandler) || IsEqualIID(riid, IID_DocHostUIHandler2))
-        *ppv = static_cast<IDocHostUIHandler2*>(&m_xDocHostUIHandler);
+    else if (IsEqualIID(riid, IID_IDocHostUIHandler))
+        *ppv = static_cast<IDocHostUIHandler*>(&m_xDocHostUIHandler);
+    else if (IsEqualIID(riid, IID_DocHostUIHandler2))
+        *ppv = static_cast<IDocHostUIHandler2*>(&m_xDocHostUIHandler2);
     else if (IsEqualIID(riid, IID_IInternetSecurityManager))
         *ppv = static_cast<IInternetSecurityManager*>(&m_xInternetSecurityManager);
     else if (IsEqualIID(riid, IID_IServiceProvider))
@@ -87,13 +89,16 @@ STDMETHODIMP CDocHostSite::XDocHostShowUI::ShowHelp(HWND, LPOLESTR, UINT, DWORD,
         return pView ? pView->call : E_UNEXPECTED;                                                                     \
     })
 
-STDMETHODIMP CDocHostSite::XDocHostUIHandler::ShowContextMenu(DWORD dwID, POINT* ppt, IUnknown* pcmdtReserved,
-                                                              IDispatch* pdispReserved)
+template <class TInterface>
+STDMETHODIMP CDocHostSite::XDocHostUIHandlerOf<TInterface>::ShowContextMenu(DWORD dwID, POINT* ppt,
+                                                                            IUnknown* pcmdtReserved,
+                                                                            IDispatch* pdispReserved)
 {
     return VIEW_OR_FAIL(OnShowContextMenu(dwID, ppt, pcmdtReserved, pdispReserved));
 }
 
-STDMETHODIMP CDocHostSite::XDocHostUIHandler::GetHostInfo(DOCHOSTUIINFO* pInfo)
+template <class TInterface>
+STDMETHODIMP CDocHostSite::XDocHostUIHandlerOf<TInterface>::GetHostInfo(DOCHOSTUIINFO* pInfo)
 {
     if (!pInfo)
         return E_POINTER;
@@ -102,60 +107,71 @@ STDMETHODIMP CDocHostSite::XDocHostUIHandler::GetHostInfo(DOCHOSTUIINFO* pInfo)
     return VIEW_OR_FAIL(OnGetHostInfo(pInfo));
 }
 
-STDMETHODIMP CDocHostSite::XDocHostUIHandler::ShowUI(DWORD dwID, IOleInPlaceActiveObject* pActiveObject,
-                                                     IOleCommandTarget* pCommandTarget, IOleInPlaceFrame* pFrame,
-                                                     IOleInPlaceUIWindow* pDoc)
+template <class TInterface>
+STDMETHODIMP CDocHostSite::XDocHostUIHandlerOf<TInterface>::ShowUI(DWORD dwID, IOleInPlaceActiveObject* pActiveObject,
+                                                                   IOleCommandTarget* pCommandTarget,
+                                                                   IOleInPlaceFrame* pFrame, IOleInPlaceUIWindow* pDoc)
 {
     return VIEW_OR_FAIL(OnShowUI(dwID, pActiveObject, pCommandTarget, pFrame, pDoc));
 }
 
-STDMETHODIMP CDocHostSite::XDocHostUIHandler::HideUI()
+template <class TInterface> STDMETHODIMP CDocHostSite::XDocHostUIHandlerOf<TInterface>::HideUI()
 {
     return VIEW_OR_FAIL(OnHideUI());
 }
 
-STDMETHODIMP CDocHostSite::XDocHostUIHandler::UpdateUI()
+template <class TInterface> STDMETHODIMP CDocHostSite::XDocHostUIHandlerOf<TInterface>::UpdateUI()
 {
     return VIEW_OR_FAIL(OnUpdateUI());
 }
 
-STDMETHODIMP CDocHostSite::XDocHostUIHandler::EnableModeless(BOOL fEnable)
+template <class TInterface> STDMETHODIMP CDocHostSite::XDocHostUIHandlerOf<TInterface>::EnableModeless(BOOL fEnable)
 {
     return VIEW_OR_FAIL(OnEnableModeless(fEnable));
 }
 
-STDMETHODIMP CDocHostSite::XDocHostUIHandler::OnDocWindowActivate(BOOL fActivate)
+template <class TInterface>
+STDMETHODIMP CDocHostSite::XDocHostUIHandlerOf<TInterface>::OnDocWindowActivate(BOOL fActivate)
 {
     return VIEW_OR_FAIL(OnDocWindowActivate(fActivate));
 }
 
-STDMETHODIMP CDocHostSite::XDocHostUIHandler::OnFrameWindowActivate(BOOL fActivate)
+template <class TInterface>
+STDMETHODIMP CDocHostSite::XDocHostUIHandlerOf<TInterface>::OnFrameWindowActivate(BOOL fActivate)
 {
     return VIEW_OR_FAIL(OnFrameWindowActivate(fActivate));
 }
 
-STDMETHODIMP CDocHostSite::XDocHostUIHandler::ResizeBorder(LPCRECT prcBorder, IOleInPlaceUIWindow* pUIWindow,
-                                                           BOOL fRameWindow)
+template <class TInterface>
+STDMETHODIMP CDocHostSite::XDocHostUIHandlerOf<TInterface>::ResizeBorder(LPCRECT prcBorder,
+                                                                         IOleInPlaceUIWindow* pUIWindow,
+                                                                         BOOL fRameWindow)
 {
     return VIEW_OR_FAIL(OnResizeBorder(prcBorder, pUIWindow, fRameWindow));
 }
 
-STDMETHODIMP CDocHostSite::XDocHostUIHandler::TranslateAccelerator(LPMSG lpMsg, const GUID* pguidCmdGroup, DWORD nCmdID)
+template <class TInterface>
+STDMETHODIMP CDocHostSite::XDocHostUIHandlerOf<TInterface>::TranslateAccelerator(LPMSG lpMsg, const GUID* pguidCmdGroup,
+                                                                                 DWORD nCmdID)
 {
     return VIEW_OR_FAIL(OnTranslateAccelerator(lpMsg, pguidCmdGroup, nCmdID));
 }
 
-STDMETHODIMP CDocHostSite::XDocHostUIHandler::GetOptionKeyPath(LPOLESTR* pchKey, DWORD dw)
+template <class TInterface>
+STDMETHODIMP CDocHostSite::XDocHostUIHandlerOf<TInterface>::GetOptionKeyPath(LPOLESTR* pchKey, DWORD dw)
 {
     return VIEW_OR_FAIL(OnGetOptionKeyPath(pchKey, dw));
 }
 
-STDMETHODIMP CDocHostSite::XDocHostUIHandler::GetDropTarget(IDropTarget* pDropTarget, IDropTarget** ppDropTarget)
+template <class TInterface>
+STDMETHODIMP CDocHostSite::XDocHostUIHandlerOf<TInterface>::GetDropTarget(IDropTarget* pDropTarget,
+                                                                          IDropTarget** ppDropTarget)
 {
     return VIEW_OR_FAIL(OnGetDropTarget(pDropTarget, ppDropTarget));
 }
 
-STDMETHODIMP CDocHostSite::XDocHostUIHandler::GetExternal(IDispatch** ppDispatch)
+template <class TInterface>
+STDMETHODIMP CDocHostSite::XDocHostUIHandlerOf<TInterface>::GetExternal(IDispatch** ppDispatch)
 {
     if (!ppDispatch)
         return E_POINTER;
@@ -163,20 +179,26 @@ STDMETHODIMP CDocHostSite::XDocHostUIHandler::GetExternal(IDispatch** ppDispatch
     return VIEW_OR_FAIL(OnGetExternal(ppDispatch));
 }
 
-STDMETHODIMP CDocHostSite::XDocHostUIHandler::TranslateUrl(DWORD dwTranslate, OLECHAR* pchURLIn, OLECHAR** ppchURLOut)
+template <class TInterface>
+STDMETHODIMP CDocHostSite::XDocHostUIHandlerOf<TInterface>::TranslateUrl(DWORD dwTranslate, OLECHAR* pchURLIn,
+                                                                         OLECHAR** ppchURLOut)
 {
     return VIEW_OR_FAIL(OnTranslateUrl(dwTranslate, pchURLIn, ppchURLOut));
 }
 
-STDMETHODIMP CDocHostSite::XDocHostUIHandler::FilterDataObject(IDataObject* pDO, IDataObject** ppDORet)
+template <class TInterface>
+STDMETHODIMP CDocHostSite::XDocHostUIHandlerOf<TInterface>::FilterDataObject(IDataObject* pDO, IDataObject** ppDORet)
 {
     return VIEW_OR_FAIL(OnFilterDataObject(pDO, ppDORet));
 }
 
 #undef VIEW_OR_FAIL
 
+template class CDocHostSite::XDocHostUIHandlerOf<IDocHostUIHandler>;
+template class CDocHostSite::XDocHostUIHandlerOf<IDocHostUIHandler2>;
+
 // No registry settings of the client's own override the browser's.
-STDMETHODIMP CDocHostSite::XDocHostUIHandler::GetOverrideKeyPath(LPOLESTR*, DWORD)
+STDMETHODIMP CDocHostSite::XDocHostUIHandler2::GetOverrideKeyPath(LPOLESTR*, DWORD)
 {
     return S_FALSE;
 }

@@ -1,9 +1,9 @@
 #ifndef CTRL_DOCHOSTSITE_H
 #define CTRL_DOCHOSTSITE_H
 // The browser control's site in the client's views. Besides being an ordinary control
-// site it answers the browser's host questions: host UI (both versions of the handler:
-// one object answers both interface ids, so every method shared by the two gives the
-// first version's answer through either id), script message boxes, an Internet
+// site it answers the browser's host questions: host UI (both versions of the handler;
+// every method shared by the two gives the first version's answer through either
+// interface id), script message boxes, an Internet
 // security manager that lets ActiveX controls and scripts run on the service's own
 // pages, and the service provider that hands that security manager out. Questions the
 // view may answer go to the view's host-UI hooks.
@@ -43,9 +43,11 @@ private:
         CDocHostSite* m_pSite;
     };
 
-    class XDocHostUIHandler : public IDocHostUIHandler2 {
+    // The first version's methods, for both versions of the handler: every method the
+    // two share gives the same answer through either interface id.
+    template <class TInterface> class XDocHostUIHandlerOf : public TInterface {
     public:
-        explicit XDocHostUIHandler(CDocHostSite* pSite) : m_pSite(pSite) {}
+        explicit XDocHostUIHandlerOf(CDocHostSite* pSite) : m_pSite(pSite) {}
         STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override { return m_pSite->QueryInterface(riid, ppv); }
         STDMETHOD_(ULONG, AddRef)() override { return m_pSite->AddRef(); }
         STDMETHOD_(ULONG, Release)() override { return m_pSite->Release(); }
@@ -66,10 +68,20 @@ private:
         STDMETHOD(GetExternal)(IDispatch** ppDispatch) override;
         STDMETHOD(TranslateUrl)(DWORD dwTranslate, OLECHAR* pchURLIn, OLECHAR** ppchURLOut) override;
         STDMETHOD(FilterDataObject)(IDataObject* pDO, IDataObject** ppDORet) override;
-        STDMETHOD(GetOverrideKeyPath)(LPOLESTR* pchKey, DWORD dw) override;
 
     private:
         CDocHostSite* m_pSite;
+    };
+
+    class XDocHostUIHandler : public XDocHostUIHandlerOf<IDocHostUIHandler> {
+    public:
+        using XDocHostUIHandlerOf::XDocHostUIHandlerOf;
+    };
+
+    class XDocHostUIHandler2 : public XDocHostUIHandlerOf<IDocHostUIHandler2> {
+    public:
+        using XDocHostUIHandlerOf::XDocHostUIHandlerOf;
+        STDMETHOD(GetOverrideKeyPath)(LPOLESTR* pchKey, DWORD dw) override;
     };
 
     class XInternetSecurityManager : public IInternetSecurityManager {
@@ -112,6 +124,7 @@ private:
     CHtmlView* m_pView;
     XDocHostShowUI m_xDocHostShowUI{this};
     XDocHostUIHandler m_xDocHostUIHandler{this};
+    XDocHostUIHandler2 m_xDocHostUIHandler2{this};
     XInternetSecurityManager m_xInternetSecurityManager{this};
     XServiceProvider m_xServiceProvider{this};
 };

@@ -147,13 +147,31 @@ template <class TDialog> void RunAccountDialog()
 
 CCaption::CCaption(CMainFrame& frame) : m_frame(frame)
 {
-    m_rcParts[partUserHead] = {15, 8, 95, 85};
-    m_rcParts[partBookPlaza] = {115, 4, 195, 84};
-    m_rcParts[partJourneyCapture] = {200, 4, 285, 84};
-    m_rcParts[partMid] = {290, 4, 370, 84};
-    m_rcParts[partSetting] = {375, 4, 455, 84};
-    // The window buttons and the logo follow the window's width (OnNcCalcSize).
-    m_rcParts[partMinimize] = m_rcParts[partMaximize] = m_rcParts[partClose] = m_rcParts[partLogo] = {};
+}
+
+const RECT& CCaption::PartRect(ECaptionPart ePart) const
+{
+    switch (ePart) {
+    case partUserHead:
+        return m_rcUserHead;
+    case partBookPlaza:
+        return m_rcBookPlaza;
+    case partJourneyCapture:
+        return m_rcJourneyCapture;
+    case partMid:
+        return m_rcMid;
+    case partSetting:
+        return m_rcSetting;
+    case partMinimize:
+        return m_rcMin;
+    case partMaximize:
+        return m_rcMax;
+    case partClose:
+        return m_rcClose;
+    case partLogo:
+        break;
+    }
+    return m_rcLogo;
 }
 
 BOOL CCaption::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult)
@@ -181,7 +199,7 @@ BOOL CCaption::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lR
     return FALSE;
 }
 
-void CCaption::Paint(HDC hDC, int nHover) const
+void CCaption::DrawCaption(HDC hDC, int nHover) const
 {
     RECT rcWindow;
     m_frame.GetWindowRect(&rcWindow);
@@ -194,18 +212,17 @@ void CCaption::Paint(HDC hDC, int nHover) const
         graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
         background.Draw(graphics, 0, 0);
         background.Draw(graphics, background.Width(), 0);
-        DrawUserHeader(graphics, hDC, m_rcParts[partUserHead], m_frame.m_strHeadImage);
+        DrawUserHeader(graphics, hDC, m_rcUserHead, m_frame.m_strHeadImage);
         Gdiplus::FontFamily family(L"宋体");
         Gdiplus::Font labelFont(&family, 12, Gdiplus::FontStyleRegular, Gdiplus::UnitPixel);
         for (const CBookMenuEntry& entry : kEntries)
-            DrawBookMenuButton(graphics, m_rcParts[entry.ePart], m_nSelection == entry.nSelection, entry, nHover,
+            DrawBookMenuButton(graphics, PartRect(entry.ePart), m_nSelectedMenu == entry.nSelection, entry, nHover,
                                labelFont);
         for (const CWindowButton& button : kButtons)
-            DrawWindowButton(graphics, m_rcParts[button.ePart], button, nHover);
-        const RECT& rcLogo = m_rcParts[partLogo];
-        DrawStretched(graphics, "Skins/logo.png", rcLogo);
+            DrawWindowButton(graphics, PartRect(button.ePart), button, nHover);
+        DrawStretched(graphics, "Skins/logo.png", m_rcLogo);
         CSkinImage title("Skins/text_velora.png");
-        title.Draw(graphics, rcLogo.left - 40, rcLogo.top + 3);
+        title.Draw(graphics, m_rcLogo.left - 40, m_rcLogo.top + 3);
     }
     buffer.CopyTo(hDC);
 }
@@ -214,7 +231,7 @@ void CCaption::Repaint(int nHover) const
 {
     CWindowDC dc(m_frame.m_hWnd);
     if (dc)
-        Paint(dc, nHover);
+        DrawCaption(dc, nHover);
 }
 
 // The band is non-client area: the client starts below it and reaches past the frame's
@@ -224,12 +241,10 @@ void CCaption::OnNcCalcSize(NCCALCSIZE_PARAMS* lpncsp)
     RECT& rc = lpncsp->rgrc[0];
     rc.top += kCaptionHeight;
     int nWidth = rc.right - rc.left;
-    RECT& rcClose = m_rcParts[partClose];
-    RECT& rcMax = m_rcParts[partMaximize];
-    rcClose = {nWidth - 40, 4, nWidth - 4, 24};
-    rcMax = {rcClose.left - 36, rcClose.top, rcClose.left, rcClose.bottom};
-    m_rcParts[partMinimize] = {rcMax.left - 36, rcMax.top, rcMax.left, rcMax.bottom};
-    m_rcParts[partLogo] = {rcClose.left - 36, rcClose.bottom + 10, rcClose.left + 39, rcClose.bottom + 58};
+    m_rcClose = {nWidth - 40, 4, nWidth - 4, 24};
+    m_rcMax = {m_rcClose.left - 36, m_rcClose.top, m_rcClose.left, m_rcClose.bottom};
+    m_rcMin = {m_rcMax.left - 36, m_rcMax.top, m_rcMax.left, m_rcMax.bottom};
+    m_rcLogo = {m_rcClose.left - 36, m_rcClose.bottom + 10, m_rcClose.left + 39, m_rcClose.bottom + 58};
     rc.bottom += kEdgeWidth;
     rc.left -= kEdgeWidth;
     rc.right += kEdgeWidth;
@@ -273,19 +288,19 @@ void CCaption::OnNcLButtonDown(UINT nHitTest, POINT point)
         Repaint();
         return;
     }
-    if (IsIn(partSetting, pt) && m_nSelection != selectSetting) {
+    if (IsIn(partSetting, pt) && m_nSelectedMenu != selectSetting) {
         // The settings entry is marked only while its dialog is open; afterwards no
         // entry is, so that any book-menu entry can be chosen again.
-        m_nSelection = selectSetting;
+        m_nSelectedMenu = selectSetting;
         Repaint();
         RunAccountDialog<CDialogSet>();
-        m_nSelection = selectNone;
+        m_nSelectedMenu = selectNone;
         Repaint();
         return;
     }
     int nChosen = SelectionAt(pt);
-    if (nChosen != -1 && m_nSelection != nChosen) {
-        m_nSelection = nChosen;
+    if (nChosen != -1 && m_nSelectedMenu != nChosen) {
+        m_nSelectedMenu = nChosen;
         m_frame.SelectBookMenu(nChosen);
     }
     Repaint();
@@ -346,7 +361,7 @@ int CCaption::SelectionAt(POINT ptWindow) const
 
 BOOL CCaption::IsIn(ECaptionPart ePart, POINT ptWindow) const
 {
-    return PtInRect(&m_rcParts[ePart], ptWindow);
+    return PtInRect(&PartRect(ePart), ptWindow);
 }
 
 POINT CCaption::ToWindow(POINT ptScreen) const

@@ -44,7 +44,6 @@ enum ECaptionPart {
     partMaximize,
     partClose,
     partLogo,
-    partCount
 };
 
 class CCaption {
@@ -57,14 +56,14 @@ public:
     // wants, and lResult is the answer; FALSE leaves it to the frame.
     BOOL OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
     // Paints the whole band on a device context of the whole window.
-    void Paint(HDC hDC, int nHover = hoverNothing) const;
+    void DrawCaption(HDC hDC, int nHover = hoverNothing) const;
     // The same on the window's own device context.
     void Repaint(int nHover = hoverNothing) const;
 
-    const RECT& PartRect(ECaptionPart ePart) const { return m_rcParts[ePart]; }
-    int Selection() const { return m_nSelection; }
+    const RECT& PartRect(ECaptionPart ePart) const;
+    int Selection() const { return m_nSelectedMenu; }
     // Marks an entry as chosen without a click's effects; the next paint shows it.
-    void SetSelection(int nSelection) { m_nSelection = nSelection; }
+    void SetSelection(int nSelection) { m_nSelectedMenu = nSelection; }
 
 private:
     void OnNcCalcSize(NCCALCSIZE_PARAMS* lpncsp);
@@ -81,8 +80,18 @@ private:
     POINT ToWindow(POINT ptScreen) const;
 
     CMainFrame& m_frame;
-    RECT m_rcParts[partCount];
-    int m_nSelection = selectBookPlaza;
+    int m_nSelectedMenu = selectBookPlaza;
+    // Fixed.
+    RECT m_rcUserHead = {15, 8, 95, 85};
+    RECT m_rcBookPlaza = {115, 4, 195, 84};
+    RECT m_rcJourneyCapture = {200, 4, 285, 84};
+    RECT m_rcMid = {290, 4, 370, 84};
+    RECT m_rcSetting = {375, 4, 455, 84};
+    // The window buttons and the logo follow the window's width (OnNcCalcSize).
+    RECT m_rcLogo = {};
+    RECT m_rcClose = {};
+    RECT m_rcMax = {};
+    RECT m_rcMin = {};
     BOOL m_bMouseTracking = FALSE;
 };
 

@@ -144,7 +144,7 @@ LRESULT CMainFrame::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CMainFrame::DrawNonClient(HDC hDC)
 {
-    m_caption.Paint(hDC);
+    m_caption.DrawCaption(hDC);
     if (!m_bStarted) {
         m_bStarted = TRUE;
         LoadConfigAndStart();

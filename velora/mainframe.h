@@ -92,6 +92,9 @@ private:
     void ShowNodeTree(TreeNode* pNode);
     CLeftContainer* GetLeftContainer() const;
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    void OnTrayShow();
+    void OnTrayHide();
+    void OnTrayMinimize();
     void OnTrayLogin();
     void OnTrayLogout();
     void OnTrayExit();

@@ -40,13 +40,13 @@ BOOL CMainFrame::OnCmdMsg(UINT nID)
 {
     switch (nID) {
     case ID_TRAY_SHOW:
-        ShowWindow(SW_SHOWNORMAL);
+        OnTrayShow();
         return TRUE;
     case ID_TRAY_HIDE:
-        ShowWindow(SW_HIDE);
+        OnTrayHide();
         return TRUE;
     case ID_TRAY_MINIMIZE:
-        ShowWindow(SW_SHOWMINIMIZED);
+        OnTrayMinimize();
         return TRUE;
     case ID_TRAY_LOGIN:
         OnTrayLogin();
@@ -59,6 +59,22 @@ BOOL CMainFrame::OnCmdMsg(UINT nID)
         return TRUE;
     }
     return CFrameWnd::OnCmdMsg(nID);
+}
+
+void CMainFrame::OnTrayShow()
+{
+    ShowWindow(SW_SHOWNORMAL);
+}
+
+// The tray icon stays.
+void CMainFrame::OnTrayHide()
+{
+    ShowWindow(SW_HIDE);
+}
+
+void CMainFrame::OnTrayMinimize()
+{
+    ShowWindow(SW_SHOWMINIMIZED);
 }
 
 // The login dialog, modal and without a parent, even while logged in; its result is
