@@ -1,10 +1,8 @@
 #include "ctrl/scriptcaller.h"
 
-#include "ctrl/dochostsite.h"
 #include "framework/autoobject.h"
 
 #include <mshtml.h>
-#include <string>
 
 namespace {
 
@@ -19,24 +17,40 @@ bool GetProperty(IDispatch* pObject, const wchar_t* pszName, CVariant& value)
                pObject->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value, NULL, NULL));
 }
 
-// The address of the calling window's own document: a frame's, not its parent page's.
-std::wstring ScriptCallerUrl()
+// The calling window, when the engine names one.
+CComPtr<IDispatch> ScriptCallerWindow()
 {
     IServiceProvider* pCaller = CAutoObject::Caller();
     CComPtr<IDispatch> pWindow;
-    if (!pCaller || FAILED(pCaller->QueryService(SID_SHTMLWindow, IID_IDispatch, reinterpret_cast<void**>(&pWindow))))
-        return std::wstring();
+    if (pCaller)
+        pCaller->QueryService(SID_SHTMLWindow, IID_IDispatch, reinterpret_cast<void**>(&pWindow));
+    return pWindow;
+}
+
+// The address of a window's own document: a frame's, not its parent page's.
+std::wstring WindowUrl(IDispatch* pWindow)
+{
     CVariant location, href;
-    if (!GetProperty(pWindow.Get(), L"location", location) || V_VT(&location) != VT_DISPATCH ||
+    if (!GetProperty(pWindow, L"location", location) || V_VT(&location) != VT_DISPATCH ||
         !GetProperty(V_DISPATCH(&location), L"href", href) || V_VT(&href) != VT_BSTR || !V_BSTR(&href))
         return std::wstring();
     return V_BSTR(&href);
 }
 
+std::wstring LocationUrl(IWebBrowser2* pBrowser)
+{
+    BSTR bstrUrl = NULL;
+    if (!pBrowser || FAILED(pBrowser->get_LocationURL(&bstrUrl)) || !bstrUrl)
+        return std::wstring();
+    std::wstring strUrl = bstrUrl;
+    SysFreeString(bstrUrl);
+    return strUrl;
+}
+
 } // namespace
 
-BOOL IsScriptCallerServicePage()
+std::wstring ScriptCallerPageUrl(IWebBrowser2* pTopLevel)
 {
-    std::wstring strUrl = ScriptCallerUrl();
-    return !strUrl.empty() && IsServiceRootUrl(strUrl.c_str());
+    CComPtr<IDispatch> pWindow = ScriptCallerWindow();
+    return pWindow ? WindowUrl(pWindow.Get()) : LocationUrl(pTopLevel);
 }

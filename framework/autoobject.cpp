@@ -155,20 +155,26 @@ HRESULT CAutoObject::InvokeFor(IServiceProvider* pCaller, DISPID dispIdMember, W
     return hr;
 }
 
+// A script engine may pass the calling script's "this" as the first named argument
+// (DISPID_THIS); no method takes it. Named arguments come first in rgvarg, and the
+// positional ones follow, last to first.
 HRESULT CAutoObject::CallEntry(const CDispatchEntry& entry, DISPPARAMS* pDispParams, UINT* puArgErr)
 {
-    if (pDispParams->cNamedArgs > 0)
+    UINT nThis = pDispParams->cNamedArgs > 0 && pDispParams->rgdispidNamedArgs &&
+                         pDispParams->rgdispidNamedArgs[0] == DISPID_THIS
+                     ? 1
+                     : 0;
+    if (pDispParams->cNamedArgs > nThis)
         return DISP_E_NONAMEDARGS;
-    if (pDispParams->cArgs != static_cast<UINT>(entry.nTextParams))
+    if (pDispParams->cArgs < nThis || pDispParams->cArgs - nThis != static_cast<UINT>(entry.nTextParams))
         return DISP_E_BADPARAMCOUNT;
     CString args[1];
     for (int i = 0; i < entry.nTextParams; ++i) {
-        // Arguments come last to first.
-        VARIANT* pArg = &pDispParams->rgvarg[entry.nTextParams - 1 - i];
+        UINT nIndex = nThis + static_cast<UINT>(entry.nTextParams - 1 - i);
         CVariant text;
-        if (FAILED(VariantChangeType(&text, pArg, 0, VT_BSTR))) {
+        if (FAILED(VariantChangeType(&text, &pDispParams->rgvarg[nIndex], 0, VT_BSTR))) {
             if (puArgErr)
-                *puArgErr = static_cast<UINT>(entry.nTextParams - 1 - i);
+                *puArgErr = nIndex;
             return DISP_E_TYPEMISMATCH;
         }
         args[i] = WideToAnsi(V_BSTR(&text));

@@ -3,7 +3,8 @@
 // Automation for a command target: an IDispatch built from the target's dispatch map,
 // a table of the methods that COM clients (page script) may call by name. Dispatch ids
 // are assigned in table order from 1. Parameters arrive as whatever the caller passes
-// and are handed to the method as 8-bit text; no method returns a value.
+// and are handed to the method as 8-bit text; no method returns a value. Named
+// arguments are refused, but for the caller's "this" that script engines may pass.
 #include "framework/comptr.h"
 
 #include <dispex.h>

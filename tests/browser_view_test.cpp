@@ -36,9 +36,11 @@ public:
         calls.push_back({lpszURL, lpszTargetFrameName, lpszHeaders, post, *pbCancel != FALSE});
     }
     void ExecuteLogin() override { ++nLogins; }
+    void Download(const char* pszUrl) override { downloads.push_back(pszUrl); }
 
     std::vector<CCall> calls;
     int nLogins = 0;
+    std::vector<std::string> downloads;
 };
 
 // A top-level window holding recording browsers; they go with it.
@@ -347,6 +349,26 @@ TEST_F(BrowserView, ScriptReachesTheViewsMethodsByName)
     // Download takes exactly one argument.
     EXPECT_EQ(DISP_E_BADPARAMCOUNT, pExternal->Invoke(ids[1], IID_NULL, 0, DISPATCH_METHOD, &none, NULL, NULL, NULL));
     EXPECT_EQ(DISP_E_MEMBERNOTFOUND, pExternal->Invoke(7, IID_NULL, 0, DISPATCH_METHOD, &none, NULL, NULL, NULL));
+    // Of named arguments only the caller's "this", first, is taken, and it is no argument
+    // of the method.
+    const DISPID kOther = 7;
+    const struct {
+        DISPID member;
+        std::vector<DISPID> named;
+        HRESULT hr;
+    } namedCases[] = {
+        {ids[1], {DISPID_THIS}, DISP_E_BADPARAMCOUNT},
+        {ids[0], {kOther}, DISP_E_NONAMEDARGS},
+        {ids[0], {DISPID_THIS, kOther}, DISP_E_NONAMEDARGS},
+        {ids[0], {kOther, DISPID_THIS}, DISP_E_NONAMEDARGS},
+    };
+    for (const auto& c : namedCases) {
+        VARIANT args[2] = {};
+        std::vector<DISPID> named = c.named;
+        DISPPARAMS params = {args, named.data(), static_cast<UINT>(named.size()), static_cast<UINT>(named.size())};
+        EXPECT_EQ(c.hr, pExternal->Invoke(c.member, IID_NULL, 0, DISPATCH_METHOD, &params, NULL, NULL, NULL))
+            << c.member << " " << named.size();
+    }
 
     // The object outlives its view: calls then fail instead of reaching a dead view.
     m_pBrowser->DestroyWindow();
@@ -355,31 +377,79 @@ TEST_F(BrowserView, ScriptReachesTheViewsMethodsByName)
 }
 
 // Script reaches the methods only from a page or frame of the service root, by the
-// security manager's rule; a call that names no page reaches nothing.
+// security manager's rule, also when its engine passes the caller's "this".
 TEST_F(BrowserView, ScriptMethodsActOnlyForTheServicesPagesAndFrames)
 {
     CComPtr<IDispatch> pExternal = ExternalOf(m_pBrowser);
     ASSERT_NE(nullptr, pExternal.Get());
     const std::string root = GetServiceRoot();
+    const std::string file = "http://h/files/x.apk";
     const struct {
         std::string caller;
-        int nLogins;
+        bool bThis;
+        bool bActs;
     } cases[] = {
-        {root + "/pages/a.aspx", 1},
-        {root, 1},
-        {"http://ads.example.com/frame.html", 0},
-        {root + ".example.com/", 0},
-        {root + "@ads.example.com/", 0},
-        {"about:blank", 0},
+        {root + "/pages/a.aspx", false, true},
+        {root + "/pages/a.aspx", true, true},
+        {root, false, true},
+        {"http://ads.example.com/frame.html", false, false},
+        {"http://ads.example.com/frame.html", true, false},
+        {root + ".example.com/", false, false},
+        {root + "@ads.example.com/", false, false},
+        {"about:blank", false, false},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.caller + (c.bThis ? " with this" : ""));
         m_pBrowser->nLogins = 0;
-        EXPECT_EQ(S_OK, CallByName(pExternal, L"ExecuteLogin", {}, c.caller));
-        EXPECT_EQ(c.nLogins, m_pBrowser->nLogins) << c.caller;
+        m_pBrowser->downloads.clear();
+        CScriptCall call;
+        call.strPageUrl = c.caller;
+        call.bThis = c.bThis;
+        EXPECT_EQ(S_OK, CallByName(pExternal, L"ExecuteLogin", {}, call));
+        EXPECT_EQ(S_OK, CallByName(pExternal, L"Download", {file}, call));
+        EXPECT_EQ(c.bActs ? 1 : 0, m_pBrowser->nLogins);
+        EXPECT_EQ(c.bActs ? std::vector<std::string>{file} : std::vector<std::string>(), m_pBrowser->downloads);
     }
-    m_pBrowser->nLogins = 0;
-    EXPECT_EQ(S_OK, CallByName(pExternal, L"ExecuteLogin", {}, ""));
-    EXPECT_EQ(0, m_pBrowser->nLogins) << "no caller named";
+}
+
+// A call whose engine names no calling window is judged by the top-level page the
+// browser shows, by the same rule; a calling window, where one is named, decides alone.
+TEST_F(BrowserView, CallsThatNameNoWindowAreJudgedByThePageShown)
+{
+    CComPtr<IDispatch> pExternal = ExternalOf(m_pBrowser);
+    ASSERT_NE(nullptr, pExternal.Get());
+    const std::string foreign = "http://localhost:" + std::to_string(StandIn::Port()) + kPagePath;
+    CScriptCall invoke, noServices, noWindow, noWindowWithThis, frame, foreignFrame;
+    invoke.how = CScriptCall::kPlainInvoke;
+    noServices.how = CScriptCall::kNoServices;
+    noWindow.how = noWindowWithThis.how = CScriptCall::kNoWindow;
+    noWindowWithThis.bThis = true;
+    foreignFrame.strPageUrl = foreign;
+    const struct {
+        std::string shown; // the top-level page
+        CScriptCall call;
+        bool bActs;
+    } cases[] = {
+        {"", invoke, false}, // no page yet
+        {"", noWindow, false},       {PageUrl(), invoke, true},           {PageUrl(), noServices, true},
+        {PageUrl(), noWindow, true}, {PageUrl(), noWindowWithThis, true}, {PageUrl(), foreignFrame, false},
+        {foreign, invoke, false},    {foreign, noServices, false},        {foreign, noWindowWithThis, false},
+        {foreign, frame, true},
+    };
+    std::string shown;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown + " " + std::to_string(c.call.how) + " " + c.call.strPageUrl);
+        if (c.shown != shown) {
+            ASSERT_TRUE(ShowPage(m_pBrowser, c.shown));
+            shown = c.shown;
+        }
+        m_pBrowser->nLogins = 0;
+        m_pBrowser->downloads.clear();
+        EXPECT_EQ(S_OK, CallByName(pExternal, L"ExecuteLogin", {}, c.call));
+        EXPECT_EQ(S_OK, CallByName(pExternal, L"Download", {"x.apk"}, c.call));
+        EXPECT_EQ(c.bActs ? 1 : 0, m_pBrowser->nLogins);
+        EXPECT_EQ(c.bActs ? 1u : 0u, m_pBrowser->downloads.size());
+    }
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "velora/velorabrowser.h"
 
+#include "ctrl/dochostsite.h"
 #include "ctrl/scriptcaller.h"
 #include "framework/trace.h"
 #include "net/serviceroot.h"
@@ -23,15 +24,24 @@ LONG s_nNavigateParams = 0;
 
 // Script of the service's own pages and frames reaches the methods; a call from any
 // other page does nothing.
+bool IsCallFromServicePage(CCmdTarget* pTarget, const char* pszMethod)
+{
+    std::wstring strPage = ScriptCallerPageUrl(static_cast<CVeloraBrowser*>(pTarget)->GetBrowser());
+    if (!strPage.empty() && IsServiceRootUrl(strPage.c_str()))
+        return true;
+    TRACE("CVeloraBrowser::%s > refused for the page \"%ls\"\n", pszMethod, strPage.c_str());
+    return false;
+}
+
 const CDispatchEntry kBrowserMethods[] = {
     {L"ExecuteLogin", 0,
      [](CCmdTarget* pTarget, const CString*) {
-         if (IsScriptCallerServicePage())
+         if (IsCallFromServicePage(pTarget, "ExecuteLogin"))
              static_cast<CVeloraBrowser*>(pTarget)->ExecuteLogin();
      }},
     {L"Download", 1,
      [](CCmdTarget* pTarget, const CString* pArgs) {
-         if (IsScriptCallerServicePage())
+         if (IsCallFromServicePage(pTarget, "Download"))
              static_cast<CVeloraBrowser*>(pTarget)->Download(pArgs[0]);
      }},
 };

@@ -5,7 +5,8 @@
 // caches; a navigation without the client's "User-Agent:PC" header is cancelled and
 // made again, once the message loop runs, with the header added and the session
 // cookie set. Script of the service's own pages and frames reaches ExecuteLogin and
-// Download as window.external's methods; right-button presses never reach the page.
+// Download as window.external's methods (a script engine that names no calling window
+// is judged by the page the browser shows); right-button presses never reach the page.
 #include "ctrl/fixhtmlview.h"
 #include "framework/autoobject.h"
 #include "framework/object.h"
@@ -42,7 +43,7 @@ public:
     // Page script's methods.
     virtual void ExecuteLogin();
     // Hands a copy of pszUrl to the main frame's status bar, which asks where to save it.
-    void Download(const char* pszUrl);
+    virtual void Download(const char* pszUrl);
 
     // The cache clearing done before every navigation.
     static void PurgeCache();

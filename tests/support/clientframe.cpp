@@ -58,12 +58,27 @@ CComPtr<IDispatch> ExternalOf(CHtmlView* pView)
     return pExternal;
 }
 
+bool ShowPage(CHtmlView* pView, const std::string& strUrl)
+{
+    if (!pView || !pView->GetBrowser() || !pView->Navigate2(strUrl.c_str()))
+        return false;
+    const std::wstring strWide(strUrl.begin(), strUrl.end());
+    return PumpUntil(
+        [&] {
+            BSTR bstrUrl = NULL;
+            bool bShown = SUCCEEDED(pView->GetBrowser()->get_LocationURL(&bstrUrl)) && bstrUrl && strWide == bstrUrl;
+            SysFreeString(bstrUrl);
+            return bShown;
+        },
+        15000);
+}
+
 namespace {
 
 // Window and location at once: "location" gives the object itself, "href" the address.
 class CFakeScriptCaller final : public IServiceProvider, public IDispatch {
 public:
-    explicit CFakeScriptCaller(const std::string& strUrl) : m_strUrl(strUrl) {}
+    CFakeScriptCaller(const std::string& strUrl, bool bWindow) : m_strUrl(strUrl), m_bWindow(bWindow) {}
     STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override
     {
         *ppv = nullptr;
@@ -86,7 +101,7 @@ public:
     STDMETHOD(QueryService)(REFGUID guidService, REFIID riid, void** ppv) override
     {
         *ppv = nullptr;
-        return IsEqualGUID(guidService, SID_SHTMLWindow) ? QueryInterface(riid, ppv) : E_NOINTERFACE;
+        return m_bWindow && IsEqualGUID(guidService, SID_SHTMLWindow) ? QueryInterface(riid, ppv) : E_NOINTERFACE;
     }
     STDMETHOD(GetTypeInfoCount)(UINT* pctinfo) override
     {
@@ -116,6 +131,7 @@ private:
     ~CFakeScriptCaller() = default;
     LONG m_nRef = 1;
     std::string m_strUrl;
+    bool m_bWindow;
 };
 
 } // namespace
@@ -125,37 +141,58 @@ std::string ServicePageUrl()
     return std::string(GetServiceRoot()) + "/pages/script.aspx";
 }
 
-CComPtr<IServiceProvider> ScriptCaller(const std::string& strUrl)
+CComPtr<IServiceProvider> ScriptCaller(const std::string& strUrl, bool bWindow)
 {
     CComPtr<IServiceProvider> pCaller;
-    pCaller.Attach(new CFakeScriptCaller(strUrl));
+    pCaller.Attach(new CFakeScriptCaller(strUrl, bWindow));
     return pCaller;
 }
 
 HRESULT CallByName(IDispatch* pObject, const wchar_t* pszName, const std::vector<std::string>& args,
-                   const std::string& strCallerUrl)
+                   const CScriptCall& call)
 {
     DISPID dispid = DISPID_UNKNOWN;
     LPOLESTR pszNames[] = {const_cast<LPOLESTR>(pszName)};
     HRESULT hr = pObject->GetIDsOfNames(IID_NULL, pszNames, 1, 0, &dispid);
     if (FAILED(hr))
         return hr;
-    // Script passes its arguments last to first, as strings.
-    std::vector<VARIANT> variants(args.size());
-    for (size_t i = 0; i < args.size(); ++i) {
-        VARIANT& var = variants[args.size() - 1 - i];
+    // The named "this" comes first, then the arguments last to first, as strings.
+    const size_t nThis = call.bThis ? 1 : 0;
+    std::vector<VARIANT> variants(nThis + args.size());
+    for (VARIANT& var : variants)
         VariantInit(&var);
+    if (call.bThis) {
+        V_VT(&variants[0]) = VT_DISPATCH;
+        V_DISPATCH(&variants[0]) = pObject;
+        pObject->AddRef();
+    }
+    for (size_t i = 0; i < args.size(); ++i) {
+        VARIANT& var = variants[nThis + args.size() - 1 - i];
         V_VT(&var) = VT_BSTR;
         V_BSTR(&var) = CBstr(args[i].c_str()).Detach();
     }
-    DISPPARAMS params = {variants.data(), NULL, static_cast<UINT>(variants.size()), 0};
+    DISPID thisId = DISPID_THIS;
+    DISPPARAMS params = {variants.data(), call.bThis ? &thisId : NULL, static_cast<UINT>(variants.size()),
+                         static_cast<UINT>(nThis)};
     CVariant result;
     CComPtr<IDispatchEx> pObjectEx;
-    if (strCallerUrl.empty())
+    CComPtr<IServiceProvider> pCaller;
+    if (call.how == CScriptCall::kPage || call.how == CScriptCall::kNoWindow)
+        pCaller = ScriptCaller(call.strPageUrl, call.how == CScriptCall::kPage);
+    if (call.how == CScriptCall::kPlainInvoke)
         hr = pObject->Invoke(dispid, IID_NULL, 0, DISPATCH_METHOD, &params, &result, NULL, NULL);
     else if (SUCCEEDED(hr = pObject->QueryInterface(__uuidof(IDispatchEx), reinterpret_cast<void**>(&pObjectEx))))
-        hr = pObjectEx->InvokeEx(dispid, 0, DISPATCH_METHOD, &params, &result, NULL, ScriptCaller(strCallerUrl).Get());
+        hr = pObjectEx->InvokeEx(dispid, 0, DISPATCH_METHOD, &params, &result, NULL, pCaller.Get());
     for (VARIANT& var : variants)
         VariantClear(&var);
     return hr;
+}
+
+HRESULT CallByName(IDispatch* pObject, const wchar_t* pszName, const std::vector<std::string>& args,
+                   const std::string& strCallerUrl)
+{
+    CScriptCall call;
+    call.how = strCallerUrl.empty() ? CScriptCall::kPlainInvoke : CScriptCall::kPage;
+    call.strPageUrl = strCallerUrl;
+    return CallByName(pObject, pszName, args, call);
 }

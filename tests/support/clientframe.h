@@ -32,14 +32,36 @@ template <class T> CComPtr<T> SiteInterface(CHtmlView* pView, REFIID riid)
 }
 // The page's window.external as the browser obtains it from the site.
 CComPtr<IDispatch> ExternalOf(CHtmlView* pView);
+// Navigates pView to strUrl and waits until its browser gives that address as the
+// top-level page's location (no page is drawn here, but the address is taken).
+bool ShowPage(CHtmlView* pView, const std::string& strUrl);
 // A page of the service root.
 std::string ServicePageUrl();
 // The caller a script engine names in its calls (IDispatchEx::InvokeEx): the services of
-// a page whose window's location.href is strUrl.
-CComPtr<IServiceProvider> ScriptCaller(const std::string& strUrl);
-// Calls a method of a script's external object by name with text arguments, as script
-// of the page at strCallerUrl does; an empty strCallerUrl calls through IDispatch,
-// naming no caller. The call's result.
+// a page whose window's location.href is strUrl; without bWindow, services that give
+// no window.
+CComPtr<IServiceProvider> ScriptCaller(const std::string& strUrl, bool bWindow = true);
+
+// How a script engine calls: whom it names as the caller, and whether it passes the
+// caller's "this" as the first named argument (DISPID_THIS), as the documentation of
+// IDispatchEx::InvokeEx allows.
+struct CScriptCall {
+    enum EHow {
+        kPage,        // InvokeEx with the services of the page at strPageUrl
+        kNoWindow,    // InvokeEx with services that give no window
+        kNoServices,  // InvokeEx without services
+        kPlainInvoke, // IDispatch::Invoke
+    };
+    EHow how = kPage;
+    std::string strPageUrl = ServicePageUrl();
+    bool bThis = false;
+};
+// Calls a method of a script's external object by name with text arguments, as call
+// says. The call's result.
+HRESULT CallByName(IDispatch* pObject, const wchar_t* pszName, const std::vector<std::string>& args,
+                   const CScriptCall& call);
+// The same as script of the page at strCallerUrl calls; an empty strCallerUrl calls
+// through IDispatch, naming no caller.
 HRESULT CallByName(IDispatch* pObject, const wchar_t* pszName, const std::vector<std::string>& args,
                    const std::string& strCallerUrl = ServicePageUrl());
 
