@@ -1,6 +1,7 @@
 #include "framework/dialog.h"
 
 #include "framework/creationhook.h"
+#include "framework/modalloop.h"
 #include "framework/winapp.h"
 
 #include <algorithm>
@@ -118,21 +119,7 @@ INT_PTR CDialog::DoModal()
 
 void CDialog::RunModalLoop()
 {
-    MSG msg;
-    while (!m_bEndModal && m_hWnd) {
-        BOOL bResult = GetMessageA(&msg, NULL, 0, 0);
-        if (bResult == 0) {
-            // The program is ending: leave the quit request for the outer loop.
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        if (bResult == -1)
-            break;
-        if (CWnd::WalkPreTranslateTree(m_hWnd, &msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    AfxRunModalLoop(*this, m_bEndModal);
 }
 
 // The owner is enabled before the dialog is hidden, so activation goes back to it and

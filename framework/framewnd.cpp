@@ -166,6 +166,9 @@ LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ENABLE:
         OnEnable(static_cast<BOOL>(wParam));
         return 0;
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
     }
     return CWnd::WindowProc(message, wParam, lParam);
 }
@@ -191,6 +194,18 @@ void CFrameWnd::OnEnable(BOOL bEnable)
         m_bClosePending = FALSE;
         PostMessage(WM_CLOSE);
     }
+}
+
+// The file opens as the open command's does: a file that cannot be read shows the
+// document's failure box and changes nothing, one that opens goes on the recent-file list.
+void CFrameWnd::OnDropFiles(HDROP hDropInfo)
+{
+    ::SetActiveWindow(m_hWnd);
+    char szFileName[MAX_PATH] = "";
+    CWinApp* pApp = AfxGetApp();
+    if (pApp && DragQueryFileA(hDropInfo, 0, szFileName, MAX_PATH) > 0)
+        pApp->OpenDocumentFile(szFileName);
+    DragFinish(hDropInfo);
 }
 
 void CFrameWnd::PostNcDestroy()

@@ -7,6 +7,8 @@
 #include "framework/afxres.h"
 #include "framework/wnd.h"
 
+#include <shellapi.h>
+
 class CDocument;
 class CView;
 
@@ -42,6 +44,9 @@ protected:
     void PostNcDestroy() override;
     virtual void OnClose();
     virtual void OnEnable(BOOL bEnable);
+    // Files dropped on the frame (it accepts them with DragAcceptFiles): the first opens as
+    // the application's document.
+    virtual void OnDropFiles(HDROP hDropInfo);
 
     UINT m_nIDResource = 0;
 

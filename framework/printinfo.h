@@ -27,6 +27,8 @@ struct CPrintInfo {
     PRINTDLGA m_pd = {};
     // No dialog: the printer chosen last (print set-up), else the default one.
     BOOL m_bDirect = FALSE;
+    // Preview: no dialog either; the pages go to the screen.
+    BOOL m_bPreview = FALSE;
     UINT m_nCurPage = 1;
 };
 

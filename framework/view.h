@@ -5,7 +5,8 @@
 //
 // A view prints what OnDraw draws, one call per page, in three steps around the pages:
 // OnPreparePrinting gets the printer (the print dialog, or the chosen or default printer
-// when direct) and may refuse, OnBeginPrinting and OnEndPrinting frame the job.
+// when direct or in preview) and may refuse, OnBeginPrinting and OnEndPrinting frame the
+// job. A preview shows the current page on the screen instead of printing it.
 #include "framework/printinfo.h"
 #include "framework/wnd.h"
 
@@ -21,6 +22,7 @@ public:
     // The framework's print commands; a view routes those it offers to them.
     void OnFilePrint();
     void OnFilePrintDirect();
+    void OnFilePrintPreview();
 
 protected:
     CView() = default;
@@ -43,6 +45,8 @@ protected:
 
 private:
     void Print(BOOL bDirect);
+    // TRUE when the user asked for the page shown to be printed.
+    BOOL Preview();
 };
 
 #endif

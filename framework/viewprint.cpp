@@ -39,7 +39,7 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
     CWinApp* pApp = AfxGetApp();
     if (!pApp)
         return FALSE;
-    if (pInfo->m_bDirect) {
+    if (pInfo->m_bDirect || pInfo->m_bPreview) {
         pInfo->m_pd.hDC = pApp->CreatePrinterDC();
         return pInfo->m_pd.hDC != NULL;
     }

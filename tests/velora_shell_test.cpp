@@ -1,11 +1,15 @@
 // What reaches Velora through the framework rather than its own windows: the framework's
-// commands on the main window, and the shell's print verb for a ".vr" file. No printer is
-// installed here: the print dialogs give way to the platform's own "no printer" box.
+// commands on the main window, the shell's print verb for a ".vr" file and files dropped
+// on the main window. No printer is installed here: the print dialogs give way to the
+// platform's own "no printer" box.
 
 #include "tests/support/appdriver.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/dialogs.h"
+#include "tests/support/dialogdriver.h"
 #include "tests/support/standin.h"
+#include "tests/support/wait.h"
+#include "velora/resource.h"
 
 #include <gtest/gtest.h>
 #include <string.h>
@@ -64,6 +68,56 @@ std::string CancelNextDialog(DWORD dwProcessId)
     return strCaption;
 }
 
+// Drops files on a window of another process the way the desktop does: the HDROP is
+// built in that process (a message hook there), since a handle of this one means
+// nothing to it.
+class CDropper {
+public:
+    explicit CDropper(HWND hWnd) : m_hWnd(hWnd), m_hLibrary(LoadLibraryA(WinePath(VELORA_DROP_HOOK).c_str()))
+    {
+        auto pfnHook = reinterpret_cast<HOOKPROC>(
+            reinterpret_cast<void*>(m_hLibrary ? GetProcAddress(m_hLibrary, "DropHookProc") : NULL));
+        if (pfnHook)
+            m_hHook = SetWindowsHookExA(WH_GETMESSAGE, pfnHook, m_hLibrary, GetWindowThreadProcessId(hWnd, NULL));
+    }
+    ~CDropper()
+    {
+        if (m_hHook)
+            UnhookWindowsHookEx(m_hHook);
+        if (m_hLibrary)
+            FreeLibrary(m_hLibrary);
+    }
+    CDropper(const CDropper&) = delete;
+    CDropper& operator=(const CDropper&) = delete;
+
+    bool Drop(const std::string& strPath)
+    {
+        ATOM atom = GlobalAddAtomA(strPath.c_str());
+        return m_hHook && atom && PostMessageA(m_hWnd, RegisterWindowMessageA("VeloraTestDrop"), atom, 0);
+    }
+
+private:
+    HWND m_hWnd;
+    HMODULE m_hLibrary;
+    HHOOK m_hHook = NULL;
+};
+
+// The stored account as the settings dialog shows it: "name|password".
+std::string AccountInTheSettings(HWND hFrame, DWORD dwProcessId)
+{
+    RECT rc;
+    GetWindowRect(hFrame, &rc);
+    PostMessage(hFrame, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(rc.left + 415, rc.top + 45));
+    HWND hSettings = CDialogDriver::WaitForDialog(dwProcessId, IDC_BTN_BIND);
+    if (!hSettings)
+        return "<no settings dialog>";
+    CDialogDriver settings(hSettings);
+    std::string strAccount = settings.Text(IDC_REG_EDIT_ACCOUNT) + "|" + settings.Text(IDC_REG_EDIT_PASSWORD);
+    settings.Key(IDC_REG_EDIT_ACCOUNT, VK_ESCAPE);
+    settings.WaitClosed();
+    return strAccount;
+}
+
 } // namespace
 
 TEST(VeloraShell, FrameworkCommandsReachTheirDialogs)
@@ -108,4 +162,42 @@ TEST(VeloraShell, PrintVerbOpensTheDocumentUnseenAndEnds)
     EXPECT_EQ(app.Folder() + "road.vr", RecentFile("File1"));
     EXPECT_FALSE(app.Exists("data\\config.vr"));
     EXPECT_TRUE(StandIn::Requests("/client/update/").empty());
+}
+
+// A dropped file opens as the document, as the open command opens it: its account is
+// the document's and it heads the recent-file list. A file that cannot be read shows the
+// framework's box and changes nothing.
+TEST(VeloraShell, DroppedFileOpensAsTheDocument)
+{
+    ASSERT_TRUE(StandIn::Reset());
+    RegDeleteKeyA(HKEY_CURRENT_USER, kRecentFiles);
+    CAppDriver app(WinePath(VELORA_EXE));
+    ASSERT_TRUE(app.WriteFile("road.vr", std::string("\x09traveller\x07secret1")));
+    ASSERT_TRUE(app.Start());
+    HWND hFrame = app.WaitForFrame("Velora", 30000);
+    ASSERT_NE(nullptr, hFrame);
+    ASSERT_TRUE(WaitUntil([&] { return app.Exists("data\\config.vr"); }, 10000, 100));
+    CDropper dropper(hFrame);
+    CBoxAnswerer answerer(app.ProcessId());
+    struct {
+        const char* pszName;
+        bool bReadable;
+    } const cases[] = {{"road.vr", true}, {"gone.vr", false}};
+    size_t nBoxes = 0;
+    for (const auto& c : cases) {
+        std::string strPath = app.Folder() + c.pszName;
+        ASSERT_TRUE(dropper.Drop(strPath)) << c.pszName;
+        if (!c.bReadable) {
+            ASSERT_TRUE(answerer.WaitForBoxes(++nBoxes)) << c.pszName;
+            EXPECT_EQ("Velora|无法打开文件 " + strPath + "。", answerer.Boxes().back());
+        }
+        EXPECT_EQ("traveller|secret1", AccountInTheSettings(hFrame, app.ProcessId())) << c.pszName;
+    }
+    EXPECT_EQ(nBoxes, answerer.Boxes().size());
+    PostMessage(hFrame, WM_CLOSE, 0, 0);
+    DWORD dwExitCode = 99;
+    EXPECT_TRUE(app.WaitForExit(15000, dwExitCode));
+    EXPECT_EQ(app.Folder() + "road.vr", RecentFile("File1"));
+    EXPECT_EQ(app.Folder() + "data\\config.vr", RecentFile("File2"));
+    EXPECT_EQ("<missing>", RecentFile("File3"));
 }

@@ -29,6 +29,9 @@ BOOL CVeloraView::OnCmdMsg(UINT nID)
     case ID_FILE_PRINT_DIRECT:
         OnFilePrintDirect();
         return TRUE;
+    case ID_FILE_PRINT_PREVIEW:
+        OnFilePrintPreview();
+        return TRUE;
     }
     return CView::OnCmdMsg(nID);
 }

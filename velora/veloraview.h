@@ -15,7 +15,8 @@ class CVeloraView : public CView {
 public:
     CVeloraView();
     CVeloraDoc* GetDocument() const;
-    // Print (57607) and direct print (57608) go to the base view's handlers.
+    // Print (57607), direct print (57608) and print preview (57609) go to the base
+    // view's handlers.
     BOOL OnCmdMsg(UINT nID) override;
 
 protected:
