@@ -2,12 +2,16 @@
 // commands on the main window, and the shell's print verb for a ".vr" file. No printer is
 // installed here: the print dialogs give way to the platform's own "no printer" box.
 
+#include "framework/afxres.h"
 #include "tests/support/appdriver.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/dialogs.h"
 #include "tests/support/standin.h"
+#include "tests/support/wait.h"
+#include "velora/resource.h"
 
 #include <gtest/gtest.h>
+#include <functional>
 #include <string.h>
 
 namespace {
@@ -64,6 +68,23 @@ std::string CancelNextDialog(DWORD dwProcessId)
     return strCaption;
 }
 
+// The keyboard focus of the thread that owns hWnd, as the system keeps it.
+HWND ThreadFocus(HWND hWnd)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(hWnd, NULL), &info) ? info.hwndFocus : NULL;
+}
+
+// The focus is inside the browser control of the browser pane (the splitter's row 0,
+// column 1), where keys reach the page; the pane's own window does nothing with them.
+bool FocusInTheBrowser(HWND hFrame)
+{
+    HWND hPane = GetDlgItem(GetDlgItem(hFrame, AFX_IDW_PANE_FIRST), AFX_IDW_PANE_FIRST + 1);
+    HWND hFocus = ThreadFocus(hFrame);
+    return hPane && hFocus && IsChild(hPane, hFocus);
+}
+
 } // namespace
 
 TEST(VeloraShell, FrameworkCommandsReachTheirDialogs)
@@ -108,4 +129,44 @@ TEST(VeloraShell, PrintVerbOpensTheDocumentUnseenAndEnds)
     EXPECT_EQ(app.Folder() + "road.vr", RecentFile("File1"));
     EXPECT_FALSE(app.Exists("data\\config.vr"));
     EXPECT_TRUE(StandIn::Requests("/client/update/").empty());
+}
+
+// Keys typed into Velora are for the page: the browser holds the keyboard focus at start,
+// and gets it back whenever the frame is active again: after a dialog over it and after
+// another program's window.
+TEST(VeloraShell, KeyboardFocusGoesBackToThePage)
+{
+    ASSERT_TRUE(StandIn::Reset());
+    CAppDriver app(WinePath(VELORA_EXE));
+    ASSERT_TRUE(app.Start());
+    HWND hFrame = app.WaitForFrame("Velora", 30000);
+    ASSERT_NE(nullptr, hFrame);
+    EXPECT_TRUE(WaitUntil([&] { return FocusInTheBrowser(hFrame); }, 10000, 50)) << "at start";
+
+    HWND hOther =
+        CreateWindowExA(0, "STATIC", "other program", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, NULL, NULL, NULL, NULL);
+    ASSERT_NE(nullptr, hOther);
+    const struct {
+        const char* pszCase;
+        std::function<void()> away;
+        std::function<void()> back;
+    } cases[] = {
+        {"about dialog", [&] { PostMessage(hFrame, WM_COMMAND, ID_APP_ABOUT, 0); },
+         [&] { EXPECT_EQ("关于 Velora", CancelNextDialog(app.ProcessId())); }},
+        {"login dialog from the tray", [&] { PostMessage(hFrame, WM_COMMAND, ID_TRAY_LOGIN, 0); },
+         [&] { EXPECT_NE("", CancelNextDialog(app.ProcessId())); }},
+        {"the system's box of print set-up", [&] { PostMessage(hFrame, WM_COMMAND, ID_FILE_PRINT_SETUP, 0); },
+         [&] { EXPECT_EQ("打印", CancelNextDialog(app.ProcessId())); }},
+        {"another program's window", [&] { SetForegroundWindow(hOther); }, [&] { SetForegroundWindow(hFrame); }}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszCase);
+        c.away();
+        EXPECT_TRUE(WaitUntil([&] { return !FocusInTheBrowser(hFrame); }, 10000, 50)) << "the focus never left";
+        c.back();
+        EXPECT_TRUE(WaitUntil([&] { return FocusInTheBrowser(hFrame); }, 10000, 50)) << "the focus did not come back";
+    }
+    DestroyWindow(hOther);
+    PostMessage(hFrame, WM_CLOSE, 0, 0);
+    DWORD dwExitCode = 99;
+    EXPECT_TRUE(app.WaitForExit(15000, dwExitCode));
 }
