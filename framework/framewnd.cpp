@@ -182,6 +182,9 @@ LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE:
         OnActivate(LOWORD(wParam));
         return 0;
+    case WM_ENDSESSION:
+        OnEndSession(static_cast<BOOL>(wParam));
+        return 0;
     }
     return CWnd::WindowProc(message, wParam, lParam);
 }
@@ -230,6 +233,25 @@ void CFrameWnd::OnSetFocus(HWND hOldWnd)
         pView->SetFocus();
     else
         Default();
+}
+
+// Log-off, shut-down, or an installer closing the running programs: the main frame
+// closes as its own close does, and the application's exit operation has run before
+// this returns, as the system may end the process at any moment after. While a modal
+// loop runs over the frame the close waits for it (OnClose); what the exit saves is
+// saved now all the same.
+void CFrameWnd::OnEndSession(BOOL bEnding)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (!bEnding || !pApp || pApp->m_pMainWnd != this)
+        return;
+    HWND hWnd = m_hWnd;
+    SendMessage(WM_CLOSE);
+    // From here on the frame may be gone: only locals are used.
+    if (::IsWindow(hWnd))
+        pApp->SaveStdProfileSettings();
+    else
+        pApp->ExitForSessionEnd();
 }
 
 void CFrameWnd::PostNcDestroy()

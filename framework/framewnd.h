@@ -51,6 +51,8 @@ protected:
     virtual void OnActivate(UINT nState);
     // Hands the focus on to the active view.
     void OnSetFocus(HWND hOldWnd) override;
+    // The main frame closes when the session ends (bEnding), see the definition.
+    virtual void OnEndSession(BOOL bEnding);
 
     UINT m_nIDResource = 0;
 

@@ -170,3 +170,50 @@ TEST(VeloraShell, KeyboardFocusGoesBackToThePage)
     DWORD dwExitCode = 99;
     EXPECT_TRUE(app.WaitForExit(15000, dwExitCode));
 }
+
+// The session's end as the system sends it to the main window: the question is answered
+// yes; the end closes Velora as its own close does (tray icon removed, exit code 0),
+// with the recent-file list written before the message returns, since the system may end
+// the process any moment after. An installer closing the running programs does the same;
+// with a dialog open, the list is written at once and the close waits for the dialog.
+TEST(VeloraShell, SessionEndClosesTheClientAndWritesTheRecentList)
+{
+    const struct {
+        const char* pszCase;
+        LPARAM lParam;
+        bool bDialog;
+    } cases[] = {{"shut-down", 0, false},
+                 {"log-off", static_cast<LPARAM>(ENDSESSION_LOGOFF), false},
+                 {"installer", ENDSESSION_CLOSEAPP, false},
+                 {"installer over the about dialog", ENDSESSION_CLOSEAPP, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszCase);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kRecentFiles);
+        int nIcons = CountTrayIcons();
+        CAppDriver app(WinePath(VELORA_EXE));
+        ASSERT_TRUE(app.Start());
+        HWND hFrame = app.WaitForFrame("Velora", 30000);
+        ASSERT_NE(nullptr, hFrame);
+        // The first start makes the configuration file and opens it: the list's one entry.
+        ASSERT_TRUE(WaitUntil([&] { return app.Exists("data\\config.vr"); }, 10000, 50));
+        EXPECT_TRUE(WaitUntil([&] { return CountTrayIcons() == nIcons + 1; }, 10000, 100));
+        if (c.bDialog) {
+            PostMessage(hFrame, WM_COMMAND, ID_APP_ABOUT, 0);
+            ASSERT_NE(nullptr, app.WaitForWindow("关于 Velora", "#32770", 10000));
+        }
+
+        DWORD_PTR nAnswer = 0;
+        ASSERT_TRUE(SendMessageTimeoutA(hFrame, WM_QUERYENDSESSION, 0, c.lParam, SMTO_NORMAL, 10000, &nAnswer));
+        EXPECT_EQ(static_cast<DWORD_PTR>(TRUE), nAnswer);
+        ASSERT_TRUE(SendMessageTimeoutA(hFrame, WM_ENDSESSION, TRUE, c.lParam, SMTO_NORMAL, 10000, &nAnswer));
+        EXPECT_EQ(app.Folder() + "data\\config.vr", RecentFile("File1"));
+        DWORD dwExitCode = 99;
+        if (c.bDialog) {
+            EXPECT_FALSE(app.WaitForExit(500, dwExitCode)) << "ended under the dialog";
+            EXPECT_EQ("关于 Velora", CancelNextDialog(app.ProcessId()));
+        }
+        EXPECT_TRUE(app.WaitForExit(15000, dwExitCode));
+        EXPECT_EQ(0u, dwExitCode);
+        EXPECT_TRUE(WaitUntil([&] { return CountTrayIcons() == nIcons; }, 10000, 100));
+    }
+}
