@@ -127,21 +127,34 @@ void CFrameWnd::UpdateFrameTitle()
     SetWindowText(strTitle);
 }
 
+CView* CFrameWnd::ViewHolding(HWND hWnd) const
+{
+    if (!hWnd || !::IsChild(m_hWnd, hWnd))
+        return NULL;
+    for (; hWnd && hWnd != m_hWnd; hWnd = ::GetParent(hWnd)) {
+        if (CView* pView = dynamic_cast<CView*>(FromHandlePermanent(hWnd)))
+            return pView;
+    }
+    return NULL;
+}
+
 CView* CFrameWnd::GetActiveView() const
 {
-    HWND hFocus = ::GetFocus();
-    if (hFocus && ::IsChild(m_hWnd, hFocus)) {
-        for (HWND hWnd = hFocus; hWnd && hWnd != m_hWnd; hWnd = ::GetParent(hWnd)) {
-            if (CView* pView = dynamic_cast<CView*>(FromHandlePermanent(hWnd)))
-                return pView;
-        }
-    }
+    if (CView* pView = ViewHolding(::GetFocus()))
+        return pView;
+    if (CView* pView = ViewHolding(m_hWndActiveView))
+        return pView;
     for (HWND hPane = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST); hPane;
          hPane = ::GetDlgItem(hPane, AFX_IDW_PANE_FIRST)) {
         if (CView* pView = dynamic_cast<CView*>(FromHandlePermanent(hPane)))
             return pView;
     }
     return NULL;
+}
+
+void CFrameWnd::SetActiveView(CView* pView)
+{
+    m_hWndActiveView = pView ? pView->m_hWnd : NULL;
 }
 
 BOOL CFrameWnd::OnCmdMsg(UINT nID)
@@ -168,6 +181,12 @@ LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case WM_ACTIVATE:
+        OnActivate(LOWORD(wParam));
+        return 0;
+    case WM_ENDSESSION:
+        OnEndSession(static_cast<BOOL>(wParam));
         return 0;
     }
     return CWnd::WindowProc(message, wParam, lParam);
@@ -206,6 +225,48 @@ void CFrameWnd::OnDropFiles(HDROP hDropInfo)
     if (pApp && DragQueryFileA(hDropInfo, 0, szFileName, MAX_PATH) > 0)
         pApp->OpenDocumentFile(szFileName);
     DragFinish(hDropInfo);
+}
+
+// The focus is still where the user left it while the frame is told it goes inactive:
+// a box, a dialog or another program takes it only afterwards.
+void CFrameWnd::OnActivate(UINT nState)
+{
+    if (nState == WA_INACTIVE) {
+        if (CView* pView = ViewHolding(::GetFocus()))
+            SetActiveView(pView);
+    }
+    if (CView* pView = GetActiveView())
+        pView->OnActivateFrame(nState);
+    Default();
+}
+
+// Activation gives the frame itself the focus; keys are meant for the page or list
+// the user was in.
+void CFrameWnd::OnSetFocus(HWND hOldWnd)
+{
+    if (CView* pView = GetActiveView())
+        pView->SetFocus();
+    else
+        Default();
+}
+
+// Log-off, shut-down, or an installer closing the running programs: the main frame
+// closes as its own close does, and the application's exit operation has run before
+// this returns, as the system may end the process at any moment after. While a modal
+// loop runs over the frame the close waits for it (OnClose); what the exit saves is
+// saved now all the same.
+void CFrameWnd::OnEndSession(BOOL bEnding)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (!bEnding || !pApp || pApp->m_pMainWnd != this)
+        return;
+    HWND hWnd = m_hWnd;
+    SendMessage(WM_CLOSE);
+    // From here on the frame may be gone: only locals are used.
+    if (::IsWindow(hWnd))
+        pApp->SaveStdProfileSettings();
+    else
+        pApp->ExitForSessionEnd();
 }
 
 void CFrameWnd::PostNcDestroy()

@@ -23,9 +23,14 @@ public:
     // Places the status bar at the bottom and the client window in the rest.
     virtual void RecalcLayout();
     CDocument* GetActiveDocument() const { return m_pDocument; }
-    // The view holding the keyboard focus, else the view in the first pane's place (a
-    // splitter there gives its own first pane); NULL when there is none.
+    // The view holding the keyboard focus, else the active view (see SetActiveView), else
+    // the view in the first pane's place (a splitter there gives its own first pane);
+    // NULL when there is none.
     CView* GetActiveView() const;
+    // The view that gets the keyboard focus whenever the frame gets it (activated, or a
+    // box or dialog over it closed). Deactivating the frame makes the view that holds
+    // the focus then the active one.
+    void SetActiveView(CView* pView);
     CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
 
     // Offers a command to the active view, the frame, its document and the application.
@@ -47,6 +52,12 @@ protected:
     // Files dropped on the frame (it accepts them with DragAcceptFiles): the first opens as
     // the application's document.
     virtual void OnDropFiles(HDROP hDropInfo);
+    // Tells the active view first (CView::OnActivateFrame).
+    virtual void OnActivate(UINT nState);
+    // Hands the focus on to the active view.
+    void OnSetFocus(HWND hOldWnd) override;
+    // The main frame closes when the session ends (bEnding), see the definition.
+    virtual void OnEndSession(BOOL bEnding);
 
     UINT m_nIDResource = 0;
 
@@ -54,6 +65,10 @@ private:
     friend class CFrameCloseHold;
     BOOL m_bClosePending = FALSE;
     int m_nCloseHolds = 0;
+    // A handle, not the object: a view that is gone is simply not found.
+    HWND m_hWndActiveView = NULL;
+    // The view whose window is hWnd or holds it, inside this frame; NULL when none.
+    CView* ViewHolding(HWND hWnd) const;
     static const char* FrameClassName(UINT nIDResource);
     void UpdateFrameTitle();
 };

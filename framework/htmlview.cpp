@@ -154,6 +154,25 @@ void CHtmlView::OnDestroy()
     CView::OnDestroy();
 }
 
+void CHtmlView::OnActivateFrame(UINT nState)
+{
+    HWND hFocus = ::GetFocus();
+    if (nState == WA_INACTIVE && hFocus && ::IsChild(m_hWnd, hFocus))
+        m_hWndFocusChild = hFocus;
+}
+
+// The page's own windows come and go with its documents: one kept may be gone.
+void CHtmlView::OnSetFocus(HWND hOldWnd)
+{
+    HWND hChild = m_hWndFocusChild;
+    if (!hChild || !::IsChild(m_hWnd, hChild) || !::IsWindowVisible(hChild) || !::IsWindowEnabled(hChild))
+        hChild = m_pSite ? m_pSite->GetControlWindow() : NULL;
+    if (hChild)
+        ::SetFocus(hChild);
+    else
+        Default();
+}
+
 BOOL CHtmlView::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && m_pSite)

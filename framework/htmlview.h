@@ -69,6 +69,8 @@ public:
 
     // Keyboard messages for the page go to the browser's own key handling.
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Deactivated, the view keeps the window inside the browser that holds the focus.
+    void OnActivateFrame(UINT nState) override;
 
 protected:
     CHtmlView() = default;
@@ -80,6 +82,9 @@ protected:
     void OnSize(UINT nType, int cx, int cy) override;
     BOOL OnEraseBkgnd(HDC hDC) override;
     void OnDestroy() override;
+    // Gives the focus back to the window inside the browser that had it last, else to
+    // the browser itself.
+    void OnSetFocus(HWND hOldWnd) override;
 
 private:
     friend class CHtmlEventSink;
@@ -92,6 +97,7 @@ private:
     CComPtr<IConnectionPoint> m_pEventPoint;
     CHtmlEventSink* m_pSink = NULL;
     DWORD m_dwEventCookie = 0;
+    HWND m_hWndFocusChild = NULL;
 };
 
 #endif

@@ -35,6 +35,14 @@ void COleControlSite::MoveControl(const RECT& rc)
         m_pInPlaceObject->SetObjectRects(&rc, &rc);
 }
 
+HWND COleControlSite::GetControlWindow() const
+{
+    HWND hWnd = NULL;
+    if (!m_pInPlaceObject || FAILED(m_pInPlaceObject->GetWindow(&hWnd)))
+        return NULL;
+    return hWnd;
+}
+
 BOOL COleControlSite::TranslateKey(MSG* pMsg)
 {
     CComPtr<IOleInPlaceActiveObject> pActive = m_pActiveObject;

@@ -27,6 +27,8 @@ public:
     // The control (no reference added); NULL before creation and after Close.
     IUnknown* GetControlUnknown() const { return m_pObject.Get(); }
     void MoveControl(const RECT& rc);
+    // The active control's own window; NULL when it is not active in place.
+    HWND GetControlWindow() const;
     // Offers a keyboard message to the active control; TRUE when it used it.
     BOOL TranslateKey(MSG* pMsg);
     // Deactivates and closes the control and lets it go; the host window is forgotten.

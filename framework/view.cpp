@@ -10,6 +10,10 @@ void CView::OnInitialUpdate()
     Invalidate();
 }
 
+void CView::OnActivateFrame(UINT nState)
+{
+}
+
 int CView::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)

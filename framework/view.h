@@ -18,6 +18,9 @@ public:
     CDocument* GetDocument() const { return m_pDocument; }
     // After the document is loaded into a new frame; the base repaints.
     virtual void OnInitialUpdate();
+    // The frame whose active view this is goes active or inactive (WM_ACTIVATE's
+    // state); the focus has not moved yet. The base does nothing.
+    virtual void OnActivateFrame(UINT nState);
 
     // The framework's print commands; a view routes those it offers to them.
     void OnFilePrint();

@@ -70,9 +70,17 @@ BOOL CWinApp::InitInstance()
 
 int CWinApp::ExitInstance()
 {
-    if (m_pRecentFileList)
-        m_pRecentFileList->WriteList();
+    SaveStdProfileSettings();
     return m_nExitCode;
+}
+
+void CWinApp::ExitForSessionEnd()
+{
+    if (m_bExited)
+        return;
+    m_bExited = TRUE;
+    CUiCall::DestroyWindowForThread();
+    m_nExitCode = ExitInstance();
 }
 
 int CWinApp::Run()
@@ -87,6 +95,8 @@ int CWinApp::Run()
             DispatchMessageA(&msg);
         }
     }
+    if (m_bExited)
+        return m_nExitCode;
     m_nExitCode = msg.message == WM_QUIT ? static_cast<int>(msg.wParam) : 0;
     // Workers still handing results over must fail from now on, not wait for a loop
     // that no longer runs.
@@ -113,6 +123,12 @@ void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)
     CString strKey = "Software\\" + m_strRegistryKey + "\\" + AfxGetAppTitle() + "\\Recent File List";
     m_pRecentFileList.reset(new CRecentFileList(strKey, static_cast<int>(nMaxMRU)));
     m_pRecentFileList->ReadList();
+}
+
+void CWinApp::SaveStdProfileSettings()
+{
+    if (m_pRecentFileList)
+        m_pRecentFileList->WriteList();
 }
 
 void CWinApp::AddToRecentFileList(const char* lpszPathName)

@@ -34,6 +34,12 @@ public:
     // HKEY_CURRENT_USER\Software\<registry key>\<application title>\Recent File List;
     // ExitInstance writes it back. Without a registry key no list is kept.
     void LoadStdProfileSettings(UINT nMaxMRU = 4);
+    // Writes that list now.
+    void SaveStdProfileSettings();
+    // The session is ending and the main window is gone: the exit operation runs now,
+    // as the system may end the process once the session-end message returns. Run then
+    // ends without running it again and returns its result.
+    void ExitForSessionEnd();
     void AddToRecentFileList(const char* lpszPathName);
     // NULL while no list is kept.
     const CRecentFileList* GetRecentFileList() const { return m_pRecentFileList.get(); }
@@ -82,6 +88,7 @@ private:
     void PrintShellFile(const char* lpszFileName);
     std::vector<CDocTemplate*> m_templates;
     std::unique_ptr<CRecentFileList> m_pRecentFileList;
+    BOOL m_bExited = FALSE;
     HGLOBAL m_hDevMode = NULL;
     HGLOBAL m_hDevNames = NULL;
 };

@@ -176,6 +176,9 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MOUSELEAVE:
         OnMouseLeave();
         return 0;
+    case WM_SETFOCUS:
+        OnSetFocus(reinterpret_cast<HWND>(wParam));
+        return 0;
     case WM_SETCURSOR:
         return OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam));
     case WM_NCCALCSIZE:
@@ -302,6 +305,11 @@ void CWnd::OnLButtonDown(UINT nFlags, POINT point)
 }
 
 void CWnd::OnMouseLeave()
+{
+    Default();
+}
+
+void CWnd::OnSetFocus(HWND hOldWnd)
 {
     Default();
 }

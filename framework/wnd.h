@@ -105,6 +105,8 @@ protected:
     virtual void OnMouseMove(UINT nFlags, POINT point);
     virtual void OnLButtonDown(UINT nFlags, POINT point);
     virtual void OnMouseLeave();
+    // The window has the keyboard focus now; hOldWnd had it before (or NULL).
+    virtual void OnSetFocus(HWND hOldWnd);
     virtual BOOL OnSetCursor(HWND hWnd, UINT nHitTest, UINT message);
     virtual void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     virtual LRESULT OnNcHitTest(POINT point);

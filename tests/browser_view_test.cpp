@@ -480,3 +480,31 @@ TEST_F(BrowserView, RightButtonPressesNeverReachThePage)
     SetWindowLongPtrA(hPage, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_pfnPageProc));
     EXPECT_EQ((std::vector<UINT>{WM_RBUTTONUP, WM_LBUTTONDOWN}), g_pageMouse);
 }
+
+// A window inside the browser pane's control, as a page's document window is: when the
+// frame is active again, the focus goes back to it; once it is gone, to the control.
+TEST(BrowserFocus, GoesBackToTheWindowInsideThatHadIt)
+{
+    CMainFrame* pFrame = ClientFrame();
+    ASSERT_NE(nullptr, pFrame);
+    CWnd* pPane = pFrame->m_wndSplitter.GetPane(0, 1);
+    ASSERT_NE(nullptr, pPane);
+    HWND hControl = GetWindow(pPane->m_hWnd, GW_CHILD);
+    HWND hField = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, hControl, NULL, NULL, NULL);
+    HWND hOther = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, NULL, NULL, NULL, NULL);
+    ASSERT_TRUE(hField && hOther);
+    SetActiveWindow(pFrame->m_hWnd);
+    SetFocus(hField);
+    auto AwayAndBack = [&] {
+        SetActiveWindow(hOther);
+        PumpFor(100);
+        EXPECT_EQ(hOther, GetFocus());
+        SetActiveWindow(pFrame->m_hWnd);
+        PumpFor(100);
+        return GetFocus();
+    };
+    EXPECT_EQ(hField, AwayAndBack());
+    DestroyWindow(hField);
+    EXPECT_EQ(hControl, AwayAndBack());
+    DestroyWindow(hOther);
+}

@@ -3,6 +3,7 @@
 // on the main window. No printer is installed here: the print dialogs give way to the
 // platform's own "no printer" box.
 
+#include "framework/afxres.h"
 #include "tests/support/appdriver.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/dialogs.h"
@@ -12,6 +13,7 @@
 #include "velora/resource.h"
 
 #include <gtest/gtest.h>
+#include <functional>
 #include <string.h>
 
 namespace {
@@ -118,6 +120,23 @@ std::string AccountInTheSettings(HWND hFrame, DWORD dwProcessId)
     return strAccount;
 }
 
+// The keyboard focus of the thread that owns hWnd, as the system keeps it.
+HWND ThreadFocus(HWND hWnd)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(hWnd, NULL), &info) ? info.hwndFocus : NULL;
+}
+
+// The focus is inside the browser control of the browser pane (the splitter's row 0,
+// column 1), where keys reach the page; the pane's own window does nothing with them.
+bool FocusInTheBrowser(HWND hFrame)
+{
+    HWND hPane = GetDlgItem(GetDlgItem(hFrame, AFX_IDW_PANE_FIRST), AFX_IDW_PANE_FIRST + 1);
+    HWND hFocus = ThreadFocus(hFrame);
+    return hPane && hFocus && IsChild(hPane, hFocus);
+}
+
 } // namespace
 
 TEST(VeloraShell, FrameworkCommandsReachTheirDialogs)
@@ -200,4 +219,91 @@ TEST(VeloraShell, DroppedFileOpensAsTheDocument)
     EXPECT_EQ(app.Folder() + "road.vr", RecentFile("File1"));
     EXPECT_EQ(app.Folder() + "data\\config.vr", RecentFile("File2"));
     EXPECT_EQ("<missing>", RecentFile("File3"));
+}
+
+// Keys typed into Velora are for the page: the browser holds the keyboard focus at start,
+// and gets it back whenever the frame is active again: after a dialog over it and after
+// another program's window.
+TEST(VeloraShell, KeyboardFocusGoesBackToThePage)
+{
+    ASSERT_TRUE(StandIn::Reset());
+    CAppDriver app(WinePath(VELORA_EXE));
+    ASSERT_TRUE(app.Start());
+    HWND hFrame = app.WaitForFrame("Velora", 30000);
+    ASSERT_NE(nullptr, hFrame);
+    EXPECT_TRUE(WaitUntil([&] { return FocusInTheBrowser(hFrame); }, 10000, 50)) << "at start";
+
+    HWND hOther =
+        CreateWindowExA(0, "STATIC", "other program", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, NULL, NULL, NULL, NULL);
+    ASSERT_NE(nullptr, hOther);
+    const struct {
+        const char* pszCase;
+        std::function<void()> away;
+        std::function<void()> back;
+    } cases[] = {
+        {"about dialog", [&] { PostMessage(hFrame, WM_COMMAND, ID_APP_ABOUT, 0); },
+         [&] { EXPECT_EQ("关于 Velora", CancelNextDialog(app.ProcessId())); }},
+        {"login dialog from the tray", [&] { PostMessage(hFrame, WM_COMMAND, ID_TRAY_LOGIN, 0); },
+         [&] { EXPECT_NE("", CancelNextDialog(app.ProcessId())); }},
+        {"the system's box of print set-up", [&] { PostMessage(hFrame, WM_COMMAND, ID_FILE_PRINT_SETUP, 0); },
+         [&] { EXPECT_EQ("打印", CancelNextDialog(app.ProcessId())); }},
+        {"another program's window", [&] { SetForegroundWindow(hOther); }, [&] { SetForegroundWindow(hFrame); }}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszCase);
+        c.away();
+        EXPECT_TRUE(WaitUntil([&] { return !FocusInTheBrowser(hFrame); }, 10000, 50)) << "the focus never left";
+        c.back();
+        EXPECT_TRUE(WaitUntil([&] { return FocusInTheBrowser(hFrame); }, 10000, 50)) << "the focus did not come back";
+    }
+    DestroyWindow(hOther);
+    PostMessage(hFrame, WM_CLOSE, 0, 0);
+    DWORD dwExitCode = 99;
+    EXPECT_TRUE(app.WaitForExit(15000, dwExitCode));
+}
+
+// The session's end as the system sends it to the main window: the question is answered
+// yes; the end closes Velora as its own close does (tray icon removed, exit code 0),
+// with the recent-file list written before the message returns, since the system may end
+// the process any moment after. An installer closing the running programs does the same;
+// with a dialog open, the list is written at once and the close waits for the dialog.
+TEST(VeloraShell, SessionEndClosesTheClientAndWritesTheRecentList)
+{
+    const struct {
+        const char* pszCase;
+        LPARAM lParam;
+        bool bDialog;
+    } cases[] = {{"shut-down", 0, false},
+                 {"log-off", static_cast<LPARAM>(ENDSESSION_LOGOFF), false},
+                 {"installer", ENDSESSION_CLOSEAPP, false},
+                 {"installer over the about dialog", ENDSESSION_CLOSEAPP, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszCase);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kRecentFiles);
+        int nIcons = CountTrayIcons();
+        CAppDriver app(WinePath(VELORA_EXE));
+        ASSERT_TRUE(app.Start());
+        HWND hFrame = app.WaitForFrame("Velora", 30000);
+        ASSERT_NE(nullptr, hFrame);
+        // The first start makes the configuration file and opens it: the list's one entry.
+        ASSERT_TRUE(WaitUntil([&] { return app.Exists("data\\config.vr"); }, 10000, 50));
+        EXPECT_TRUE(WaitUntil([&] { return CountTrayIcons() == nIcons + 1; }, 10000, 100));
+        if (c.bDialog) {
+            PostMessage(hFrame, WM_COMMAND, ID_APP_ABOUT, 0);
+            ASSERT_NE(nullptr, app.WaitForWindow("关于 Velora", "#32770", 10000));
+        }
+
+        DWORD_PTR nAnswer = 0;
+        ASSERT_TRUE(SendMessageTimeoutA(hFrame, WM_QUERYENDSESSION, 0, c.lParam, SMTO_NORMAL, 10000, &nAnswer));
+        EXPECT_EQ(static_cast<DWORD_PTR>(TRUE), nAnswer);
+        ASSERT_TRUE(SendMessageTimeoutA(hFrame, WM_ENDSESSION, TRUE, c.lParam, SMTO_NORMAL, 10000, &nAnswer));
+        EXPECT_EQ(app.Folder() + "data\\config.vr", RecentFile("File1"));
+        DWORD dwExitCode = 99;
+        if (c.bDialog) {
+            EXPECT_FALSE(app.WaitForExit(500, dwExitCode)) << "ended under the dialog";
+            EXPECT_EQ("关于 Velora", CancelNextDialog(app.ProcessId()));
+        }
+        EXPECT_TRUE(app.WaitForExit(15000, dwExitCode));
+        EXPECT_EQ(0u, dwExitCode);
+        EXPECT_TRUE(WaitUntil([&] { return CountTrayIcons() == nIcons; }, 10000, 100));
+    }
 }

@@ -273,26 +273,6 @@ TEST_F(VeloraStartup, TopLevelListAsksForTheFirstCategorysSubtree)
     Close(app, hFrame);
 }
 
-namespace {
-// Wine shows tray icons as windows of its X11 driver's tray.
-BOOL CALLBACK CountIconChild(HWND hChild, LPARAM lCount)
-{
-    char szClass[64] = "";
-    GetClassNameA(hChild, szClass, sizeof(szClass));
-    if (strcmp(szClass, "__winex11_tray_icon") == 0)
-        ++*reinterpret_cast<int*>(lCount);
-    return TRUE;
-}
-
-int CountTrayIcons()
-{
-    int nCount = 0;
-    for (HWND hWnd : FindTopWindows(CWindowQuery()))
-        EnumChildWindows(hWnd, CountIconChild, reinterpret_cast<LPARAM>(&nCount));
-    return nCount;
-}
-} // namespace
-
 TEST_F(VeloraStartup, TrayIconIsAddedAndRemovedWhenClosedOrExitedFromTheTray)
 {
     const struct {

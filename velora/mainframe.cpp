@@ -94,6 +94,8 @@ BOOL CMainFrame::OnCreateClient(LPCREATESTRUCTA, CCreateContext* pContext)
     ASSERT(bLeft);
     BOOL bBrowser = m_wndSplitter.CreateView(0, 1, RUNTIME_CLASS(CVeloraBrowser), SIZE{0, 0}, pContext);
     ASSERT(bBrowser);
+    // Keys typed into the window are for the page.
+    SetActiveView(dynamic_cast<CView*>(m_wndSplitter.GetPane(0, 1)));
     return TRUE;
 }
 

@@ -68,3 +68,23 @@ std::string WindowText(HWND hWnd)
     GetWindowTextA(hWnd, szText, sizeof(szText));
     return szText;
 }
+
+namespace {
+
+// Wine shows tray icons as windows of its X11 driver's tray.
+BOOL CALLBACK CountIconChild(HWND hChild, LPARAM lCount)
+{
+    if (HasClass(hChild, "__winex11_tray_icon"))
+        ++*reinterpret_cast<int*>(lCount);
+    return TRUE;
+}
+
+} // namespace
+
+int CountTrayIcons()
+{
+    int nCount = 0;
+    for (HWND hWnd : FindTopWindows(CWindowQuery()))
+        EnumChildWindows(hWnd, CountIconChild, reinterpret_cast<LPARAM>(&nCount));
+    return nCount;
+}

@@ -35,5 +35,7 @@ bool HasClass(HWND hWnd, const char* pszClass);
 // A dialog box of the system's dialog class ("#32770": dialogs, message boxes, wizards).
 bool IsDialogWindow(HWND hWnd);
 std::string WindowText(HWND hWnd);
+// The icons in the notification area, of every program.
+int CountTrayIcons();
 
 #endif
