@@ -97,3 +97,8 @@ EDownloadEnd RunDownload(const CDownloadRequest& request, const DownloadProgress
     file.Close();
     return bComplete ? DOWNLOAD_COMPLETE : DOWNLOAD_INCOMPLETE;
 }
+
+int DownloadPercent(long long nReceived, long long nTotal)
+{
+    return static_cast<int>(nReceived * 100 / nTotal);
+}

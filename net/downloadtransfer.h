@@ -25,6 +25,10 @@ struct CDownloadRequest {
 // Called after each block is written to the file; false stops the transfer without a box.
 typedef std::function<bool(long long nReceived, long long nTotal)> DownloadProgressFn;
 
+// The whole percentage of nTotal that nReceived is, rounded down. Counted in 64 bits:
+// nReceived * 100 passes 32 bits from 21,474,837 bytes on.
+int DownloadPercent(long long nReceived, long long nTotal);
+
 enum EDownloadEnd {
     DOWNLOAD_BAD_URL,    // unparsable address, or a request too long for its buffer: box, nothing else
     DOWNLOAD_NO_FILE,    // the file could not be created: box, no request

@@ -2,6 +2,7 @@
 // the wizard's second page, and the test answers the worker's save dialog.
 
 #include "framework/messagebox.h"
+#include "net/downloadtransfer.h"
 #include "tests/support/dialogs.h"
 #include "tests/support/downloadfixture.h"
 #include "tests/support/standin.h"
@@ -93,10 +94,11 @@ TEST_F(InstallerDownload, OneRecordPerBlockOnPort80AndACompleteEnd)
     EXPECT_EQ(StandIn::DownloadHost(), requests[0].Header("Host"));
 }
 
-// received * 100 overflows 32 bits past 21,474,836 bytes: the percentages still rise to 100.
-TEST_F(InstallerDownload, PercentagesOfALargeInstallerRiseTo100)
+// Some hundreds of blocks, the last one short: one record each, the percentages rising to
+// 100, one complete end. The sizes where the percentage needs 64 bits are DownloadPercent's.
+TEST_F(InstallerDownload, PercentagesRiseBlockByBlockTo100)
 {
-    const int nSize = 22000000;
+    const int nSize = 500000;
     ASSERT_TRUE(StandIn::QueueReply("/files/large.exe", 200, std::string(nSize, 'v')));
     RunToEnd(Url("/files/large.exe"), "large.exe");
     ASSERT_EQ(static_cast<size_t>((nSize + 1023) / 1024), progress.size());
@@ -104,6 +106,27 @@ TEST_F(InstallerDownload, PercentagesOfALargeInstallerRiseTo100)
         ASSERT_LE(std::get<2>(progress[i - 1]), std::get<2>(progress[i])) << i;
     EXPECT_EQ(Progress(nSize, nSize, 100), progress.back());
     EXPECT_EQ((std::vector<WPARAM>{0}), ends);
+}
+
+// received * 100 passes 32 bits from 21,474,837 bytes on, the sizes themselves past 2 and 4 GB.
+TEST(DownloadPercent, WholePercentsRoundedDownAtAnySize)
+{
+    const struct {
+        long long nReceived, nTotal;
+        int nPercent;
+    } cases[] = {
+        {0, 2500, 0},
+        {2499, 2500, 99},
+        {2500, 2500, 100},
+        {21474837, 21474837, 100},
+        {21474837, 42949674, 50},
+        {2147483648LL, 4294967296LL, 50},
+        {4294967295LL, 4294967296LL, 99},
+        {5000000000LL, 5000000000LL, 100},
+        {999999999999999LL, 1000000000000000LL, 99},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.nPercent, DownloadPercent(c.nReceived, c.nTotal)) << c.nReceived << " of " << c.nTotal;
 }
 
 // Only a whole header with a 2xx status and a size makes the body the installer;

@@ -53,6 +53,19 @@ std::vector<COLORREF> UserArea(HWND hFrame)
     return pixels;
 }
 
+// Waits until the caption band has reached the screen: the avatar's background shows in the user
+// area. The window exists, and is found, before its first paint is on the screen.
+bool WaitForCaptionOnScreen(HWND hFrame)
+{
+    return WaitUntil(
+        [&] {
+            RECT rc;
+            GetWindowRect(hFrame, &rc);
+            return ScreenPixel(rc.left + 19, rc.top + 12) == kSkinFlat_user_header;
+        },
+        10000, 50);
+}
+
 // Waits until the user area shows pixels (bEqual) or something else (!bEqual): a
 // window that goes leaves the screen a moment later.
 bool WaitForUserArea(HWND hFrame, const std::vector<COLORREF>& pixels, bool bEqual)
@@ -98,6 +111,7 @@ TEST(VeloraDialogs, LoginFromTheCaptionThenUnbindInTheSettings)
     CBoxAnswerer answerer(app.ProcessId());
     HWND hFrame = app.WaitForWindow("Velora", nullptr, 30000);
     ASSERT_NE(nullptr, hFrame);
+    ASSERT_TRUE(WaitForCaptionOnScreen(hFrame)) << "the caption never reached the screen";
     std::vector<COLORREF> loggedOut = UserArea(hFrame);
 
     ClickAt(hFrame, 55, 45);

@@ -33,7 +33,7 @@ BOOL AskForTarget(const CString& strUrl, CString& strPath)
 // One progress record a block; false when the page has gone or did not take it.
 bool SendProgress(HWND hWndPage, long long nReceived, long long nTotal)
 {
-    int nPercent = static_cast<int>(nReceived * 100 / nTotal);
+    int nPercent = DownloadPercent(nReceived, nTotal);
     TRACE("%d%%\n", nPercent);
     auto* pProgress = new CInstallerProgress{nTotal, nReceived, nPercent};
     if (SendToPage(hWndPage, WM_INSTALLER_PROGRESS, 0, reinterpret_cast<LPARAM>(pProgress)))

@@ -15,7 +15,7 @@
 struct CInstallerProgress {
     long long nTotal;    // the reply's "Content-Length"
     long long nReceived; // bytes received so far
-    int nPercent;        // nReceived * 100 / nTotal
+    int nPercent;        // DownloadPercent(nReceived, nTotal)
 };
 
 // What one worker needs, in its own copies.

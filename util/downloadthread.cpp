@@ -13,7 +13,7 @@ namespace {
 bool SendProgress(HWND hWnd, long long nReceived, long long nTotal)
 {
     CString strProgress;
-    strProgress.Format("%lld%%", nReceived * 100 / nTotal);
+    strProgress.Format("%d%%", DownloadPercent(nReceived, nTotal));
     SendMessage(hWnd, WM_DOWNLOAD_PROGRESS, 0, reinterpret_cast<LPARAM>(strProgress.GetString()));
     return true;
 }
