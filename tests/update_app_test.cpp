@@ -230,6 +230,15 @@ protected:
         return app.WaitForWindow(kWizardTitle, "#32770", kTimeoutMs);
     }
 
+    // Update beside a client, with an offer whose first installer request gets first (a
+    // second one gets 2500 bytes); its wizard.
+    HWND StartWithFirstReply(CAppDriver& app, const CScriptedReply& first)
+    {
+        Install(app, FAKE_CLIENT_EXE);
+        EXPECT_TRUE(StandIn::QueueReply("/files/setup.exe", first));
+        return StartWithOffer(app, Pattern(2500));
+    }
+
     // Downloads the installer in full and presses Finish: the prompt comes next.
     void DownloadAndFinish(CAppDriver& app)
     {
@@ -403,12 +412,10 @@ TEST_F(UpdateApp, FinishIsOfferedOnceTheWholeInstallerArrived)
 TEST_F(UpdateApp, FailedDownloadKeepsFinishOffUntilARetryArrives)
 {
     CAppDriver app(WinePath(UPDATE_EXE));
-    Install(app, FAKE_CLIENT_EXE);
     CScriptedReply cut;
     cut.body = Pattern(5000);
     cut.truncate = 1500;
-    ASSERT_TRUE(StandIn::QueueReply("/files/setup.exe", cut));
-    HWND hSheet = StartWithOffer(app, Pattern(2500));
+    HWND hSheet = StartWithFirstReply(app, cut);
     ASSERT_NE(nullptr, hSheet);
     NextAndSave(app, hSheet, "first.exe");
     EXPECT_EQ("Update|服务器已经关闭连接.", AnswerMessageBox(app.ProcessId(), IDOK));
@@ -433,14 +440,12 @@ TEST_F(UpdateApp, FailedDownloadKeepsFinishOffUntilARetryArrives)
 // request; the page shows how far the one download has come, and that download ends it.
 TEST_F(UpdateApp, BackAndNextDuringTheDownloadStartNoSecond)
 {
-    CAppDriver app(WinePath(UPDATE_EXE));
-    Install(app, FAKE_CLIENT_EXE);
     CScriptedReply slow;
     slow.body = Pattern(100000);
     slow.pauseAfter = 50000;
     slow.pauseMs = 5000;
-    ASSERT_TRUE(StandIn::QueueReply("/files/setup.exe", slow));
-    HWND hSheet = StartWithOffer(app, Pattern(2500));
+    CAppDriver app(WinePath(UPDATE_EXE));
+    HWND hSheet = StartWithFirstReply(app, slow);
     ASSERT_NE(nullptr, hSheet);
     NextAndSave(app, hSheet, "setup.exe");
     auto Position = [&] { return SendMessageA(GetDlgItem(CurrentPage(hSheet), 1006), PBM_GETPOS, 0, 0); };
