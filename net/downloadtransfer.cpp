@@ -1,11 +1,12 @@
 #include "net/downloadtransfer.h"
 
-#include "framework/file.h"
 #include "framework/messagebox.h"
 #include "framework/parseurl.h"
 #include "net/contentlength.h"
+#include "net/downloadfile.h"
 #include "net/httpsocket.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -33,13 +34,15 @@ bool OpenTransfer(CHttpSocket& http, std::string& server, int nTimeoutMs)
     return http.Socket() && http.SetTimeout(nTimeoutMs, 0) && http.Connect(&server[0], 80) && http.SendRequest(NULL, 0);
 }
 
-// Receives the body into the file, block by block; the number of bytes received.
-long long ReceiveBody(CHttpSocket& http, CFile& file, long long nTotal, const DownloadProgressFn& onProgress)
+// Receives the body into the file, block by block; the number of bytes received. No
+// block asks for more than is still due: what a server sends beyond its size is no part
+// of the file.
+long long ReceiveBody(CHttpSocket& http, CDownloadFile& file, long long nTotal, const DownloadProgressFn& onProgress)
 {
     char block[kBlockSize];
     long long nReceived = 0;
     while (nReceived < nTotal) {
-        long nGot = http.Receive(block, kBlockSize);
+        long nGot = http.Receive(block, static_cast<long>(std::min<long long>(kBlockSize, nTotal - nReceived)));
         if (nGot == 0) {
             AfxMessageBox("服务器已经关闭连接.");
             break;
@@ -60,12 +63,13 @@ long long ReceiveBody(CHttpSocket& http, CFile& file, long long nTotal, const Do
 }
 
 // Fetches into an open file; whether the whole size arrived.
-bool Transfer(const CDownloadRequest& request, CHttpSocket& http, std::string& server, CFile& file,
+bool Transfer(const CDownloadRequest& request, CHttpSocket& http, std::string& server, CDownloadFile& file,
               const DownloadProgressFn& onProgress)
 {
     if (!OpenTransfer(http, server, request.nReceiveTimeoutMs))
         return false;
-    // A failed status, a cut header or no size: the body is not the file.
+    // A failed status, a cut header, a framing the client cannot read or no size: the
+    // body is not the file.
     CReplyHead head = ReadReplyHead(http);
     if (head.eResult != CReplyHead::USABLE) {
         AfxMessageBox(request.strFailure + DescribeReplyHead(head, request.strWhat));
@@ -87,15 +91,20 @@ EDownloadEnd RunDownload(const CDownloadRequest& request, const DownloadProgress
         AfxMessageBox("无法解析的URL地址");
         return DOWNLOAD_BAD_URL;
     }
-    CFile file;
-    if (!file.Open(request.strFilePath, CFile::modeCreate | CFile::modeWrite | request.nShareMode)) {
+    CDownloadFile file(request.strFilePath);
+    if (!file.Open(request.nShareMode)) {
         AfxMessageBox(CString("无法创建文件: ") + request.strFilePath);
         return DOWNLOAD_NO_FILE;
     }
     bool bComplete = Transfer(request, http, server, file, onProgress);
     http.CloseSocket();
-    file.Close();
-    return bComplete ? DOWNLOAD_COMPLETE : DOWNLOAD_INCOMPLETE;
+    if (!bComplete)
+        return DOWNLOAD_INCOMPLETE;
+    if (!file.Commit()) {
+        AfxMessageBox(CString("无法保存文件: ") + request.strFilePath);
+        return DOWNLOAD_INCOMPLETE;
+    }
+    return DOWNLOAD_COMPLETE;
 }
 
 int DownloadPercent(long long nReceived, long long nTotal)

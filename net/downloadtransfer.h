@@ -15,8 +15,8 @@ const int kDownloadReceiveTimeoutMs = 10000;
 
 struct CDownloadRequest {
     CString strUrl;      // its own port is not used: downloads go to port 80
-    CString strFilePath; // created, or emptied, before the request is sent
-    UINT nShareMode;     // CFile share flag the file is held with while it is written
+    CString strFilePath; // replaced only by a whole body; left as it was otherwise
+    UINT nShareMode;     // CFile share flag the body's file is held with while it is written
     CString strFailure;  // starts the box of an unusable reply ("下载失败：")
     CString strWhat;     // what the file is, in that box ("文件")
     int nReceiveTimeoutMs = kDownloadReceiveTimeoutMs;
@@ -31,14 +31,15 @@ int DownloadPercent(long long nReceived, long long nTotal);
 
 enum EDownloadEnd {
     DOWNLOAD_BAD_URL,    // unparsable address, or a request too long for its buffer: box, nothing else
-    DOWNLOAD_NO_FILE,    // the file could not be created: box, no request
-    DOWNLOAD_INCOMPLETE, // no connection, an unusable reply or less than its size arrived; a box
-                         // has said why, unless the progress callback stopped it
-    DOWNLOAD_COMPLETE    // the whole size arrived
+    DOWNLOAD_NO_FILE,    // the file cannot be written: box, no request
+    DOWNLOAD_INCOMPLETE, // no connection, an unusable reply, less than its size arrived or the
+                         // file could not be replaced; a box has said why, unless the
+                         // progress callback stopped it
+    DOWNLOAD_COMPLETE    // the whole size arrived and is the file now
 };
 
-// Runs the whole transfer on the calling thread; the socket and the file are closed
-// when it returns.
+// Runs the whole transfer on the calling thread; the socket is closed when it returns,
+// and the file is either the whole body or as it was before.
 EDownloadEnd RunDownload(const CDownloadRequest& request, const DownloadProgressFn& onProgress);
 
 #endif

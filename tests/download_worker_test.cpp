@@ -56,27 +56,31 @@ TEST_F(DownloadWorker, ProgressPerBlockAndFileWritten)
     EXPECT_EQ(StandIn::DownloadHost(), requests[0].Header("Host"));
 }
 
+// The last block asks for what is still due only: nothing beyond the size is written.
 TEST_F(DownloadWorker, BodyLongerThanContentLengthEndsAtTheBlockThatReachesIt)
 {
     const std::string body = Pattern(3000);
     ASSERT_TRUE(QueueRaw("/dl/long", "HTTP/1.1 200 OK\r\nContent-Length: 1500\r\n\r\n" + body));
     Fetch(Url("/dl/long"), FilePath("long"));
-    EXPECT_EQ((std::vector<std::string>{"68%", "136%"}), progress);
-    ExpectEnd(0, FilePath("long"), body.substr(0, 2048), 0, "");
+    EXPECT_EQ((std::vector<std::string>{"68%", "100%"}), progress);
+    ExpectEnd(0, FilePath("long"), body.substr(0, 1500), 0, "");
 }
 
-// Only a whole header with a 2xx status and a size makes the body the file; otherwise a
-// box says why, nothing of the body is written and the end is reported incomplete.
+// Only a whole header with a 2xx status, a framing by size and a size makes the body the
+// file; otherwise a box says why, the file that was there keeps its bytes and the end is
+// reported incomplete.
 TEST_F(DownloadWorker, ReplyHeadDecidesWhetherTheBodyIsTheFile)
 {
+    const std::string previous = "the file that was there";
     for (const CReplyHeadCase& c : ReplyHeadCases()) {
         SCOPED_TRACE(c.pszName);
         ends.clear();
         progress.clear();
         size_t nBoxes = m_answerer->Boxes().size();
+        PutFile(FilePath("head"), previous);
         ASSERT_TRUE(QueueRaw("/dl/head", c.response));
         Fetch(Url("/dl/head"), FilePath("head"));
-        ExpectEnd(c.veloraBox.empty() ? 0 : 1, FilePath("head"), c.file, nBoxes,
+        ExpectEnd(c.veloraBox.empty() ? 0 : 1, FilePath("head"), c.veloraBox.empty() ? c.file : previous, nBoxes,
                   c.veloraBox.empty() ? "" : "download_worker_test|" + c.veloraBox);
         if (c.nTotal == 0) {
             EXPECT_TRUE(progress.empty());
@@ -87,15 +91,26 @@ TEST_F(DownloadWorker, ReplyHeadDecidesWhetherTheBodyIsTheFile)
     }
 }
 
-TEST_F(DownloadWorker, ServerClosingEarlyKeepsThePartAndSaysSo)
+// A part is no file: the file is not created, and one that was there keeps its bytes.
+TEST_F(DownloadWorker, ServerClosingEarlyLeavesTheFileAsItWasAndSaysSo)
 {
+    const struct {
+        std::string name, before;
+    } cases[] = {{"cut", "<missing>"}, {"cut-over", "an older file"}};
     CScriptedReply reply;
     reply.body = Pattern(5000);
     reply.truncate = 2000;
-    ASSERT_TRUE(StandIn::QueueReply("/dl/cut", reply));
-    Fetch(Url("/dl/cut"), FilePath("cut"));
-    ExpectEnd(1, FilePath("cut"), reply.body.substr(0, 2000), 0, "download_worker_test|服务器已经关闭连接.");
-    EXPECT_EQ("40%", progress.back());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ends.clear();
+        size_t nBoxes = m_answerer->Boxes().size();
+        if (c.before != "<missing>")
+            PutFile(FilePath(c.name), c.before);
+        ASSERT_TRUE(StandIn::QueueReply("/dl/cut", reply));
+        Fetch(Url("/dl/cut"), FilePath(c.name));
+        ExpectEnd(1, FilePath(c.name), c.before, nBoxes, "download_worker_test|服务器已经关闭连接.");
+        EXPECT_EQ("40%", progress.back());
+    }
 }
 
 // The worker gives up after its receive time-out, long before the server would answer
@@ -109,7 +124,7 @@ TEST_F(DownloadWorker, SilentServerCannotHoldTheWorker)
     EXPECT_GE(dwElapsed, 900u);
     EXPECT_LT(dwElapsed, 3500u);
     EXPECT_EQ((std::vector<WPARAM>{1}), ends);
-    EXPECT_EQ("", ReadFile(FilePath("stall")));
+    EXPECT_EQ("<missing>", ReadFile(FilePath("stall")));
 }
 
 TEST_F(DownloadWorker, UnusableUrlShowsBoxAndSendsNothing)
@@ -135,11 +150,30 @@ TEST_F(DownloadWorker, FileThatCannotBeCreatedIsReportedAndNothingFetched)
     EXPECT_TRUE(StandIn::Requests("/dl/nowhere").empty());
 }
 
+// The whole body arrived, but it cannot take the file's place: a failed download, whose
+// box names the file, and the file that was there keeps its bytes.
+TEST_F(DownloadWorker, FileThatCannotBeReplacedFailsWithItsName)
+{
+    const std::string path = FilePath("held.apk"), previous = "the file that was there";
+    PutFile(path, previous);
+    ASSERT_TRUE(QueueRaw("/dl/held", "HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nbody", 1500));
+    ASSERT_NE(0u, StartDownload(CString(Url("/dl/held")), CString(path), Window()));
+    // Once the request is out, another program holds the file.
+    ASSERT_EQ(1u, StandIn::WaitForRequests("/dl/held", 1, 10000, 20).size());
+    HANDLE hHeld = CreateFileA(path.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hHeld);
+    bool bEnded = WaitForEnds(1, 20000);
+    CloseHandle(hHeld);
+    ASSERT_TRUE(bEnded);
+    ExpectEnd(1, path, previous, 0, "download_worker_test|无法保存文件: " + path);
+    EXPECT_EQ((std::vector<std::string>{"100%"}), progress);
+}
+
 TEST_F(DownloadWorker, UnreachableServerShowsTheClientBox)
 {
     // Nothing listens on port 80 of this loopback address.
     Fetch("http://127.0.0.2/dl/x", FilePath("unreachable"));
-    ExpectEnd(1, FilePath("unreachable"), "", 0, "错误|connect()函数执行失败!");
+    ExpectEnd(1, FilePath("unreachable"), "<missing>", 0, "错误|connect()函数执行失败!");
 }
 
 TEST_F(DownloadWorker, TwoWorkersAtOnceIntoTwoFiles)

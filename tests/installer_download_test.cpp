@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -73,7 +74,8 @@ protected:
 TEST(InstallerName, ProposedFromTheAddress)
 {
     EXPECT_EQ("setup.exe", ProposedInstallerName("http://h/d/setup.exe").Str());
-    EXPECT_EQ("setup", ProposedInstallerName("http://h/d/").Str());
+    EXPECT_EQ("", ProposedInstallerName("http://h/d/").Str());
+    EXPECT_EQ("setup", ProposedInstallerName("http://h/d/nul.exe").Str());
     EXPECT_EQ("x.exe", ProposedInstallerName("http://h/..\\..\\x.exe").Str());
     EXPECT_EQ("x.exe", ProposedInstallerName("http://h/C:\\Users\\Public\\x.exe").Str());
     EXPECT_EQ("setup", ProposedInstallerName("/x.exe").Str());
@@ -143,7 +145,7 @@ TEST_F(InstallerDownload, ReplyHeadDecidesWhetherTheBodyIsTheInstaller)
         ASSERT_TRUE(QueueRaw("/files/head.exe", c.response));
         const std::string name = "head" + std::to_string(++nCase) + ".exe";
         RunToEnd(Url("/files/head.exe"), name);
-        ExpectEnd(c.updateBox.empty() ? 0 : 1, FilePath(name), c.file, nBoxes,
+        ExpectEnd(c.updateBox.empty() ? 0 : 1, FilePath(name), c.updateBox.empty() ? c.file : "<missing>", nBoxes,
                   c.updateBox.empty() ? "" : "Update|" + c.updateBox);
         if (c.nTotal == 0) {
             EXPECT_TRUE(progress.empty());
@@ -166,9 +168,9 @@ TEST_F(InstallerDownload, FailedTransfersEndIncompleteAfterTheirBox)
     const struct {
         std::string url, name, box, file;
     } cases[] = {
-        {Url("/files/cut.exe"), "cut.exe", "Update|服务器已经关闭连接.", cut.body.substr(0, 2000)},
+        {Url("/files/cut.exe"), "cut.exe", "Update|服务器已经关闭连接.", "<missing>"},
         // Nothing listens on port 80 of this loopback address.
-        {"http://127.0.0.2/files/x.exe", "refused.exe", "错误|connect()函数执行失败!", ""},
+        {"http://127.0.0.2/files/x.exe", "refused.exe", "错误|connect()函数执行失败!", "<missing>"},
     };
     AfxSetAppTitle("Update");
     for (const auto& c : cases) {
@@ -234,5 +236,29 @@ TEST_F(InstallerDownload, ClosedPageReceivesNothing)
     Join(hThread);
     EXPECT_TRUE(progress.empty());
     EXPECT_TRUE(ends.empty());
-    EXPECT_EQ(1024u, ReadFile(FilePath("late.exe")).size());
+    EXPECT_EQ("<missing>", ReadFile(FilePath("late.exe")));
+    ExpectOnlyNamedFiles();
+}
+
+// An installer lies where the user saves, the overwrite is confirmed and the server
+// answers 404: the failure box, and the installer keeps its bytes.
+TEST_F(InstallerDownload, FailedDownloadKeepsTheInstallerThatWasThere)
+{
+    m_answerer.reset(); // the overwrite question wants Yes
+    const std::string path = FilePath("old.exe"), previous = "the installer that was there";
+    PutFile(path, previous);
+    ASSERT_TRUE(QueueRaw("/files/old.exe", "HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found"));
+    AfxSetAppTitle("Update");
+    ASSERT_NE(0u, StartInstallerDownload(Window(), CString(Url("/files/old.exe"))));
+    HWND hDialog = WaitForFileDialog(GetCurrentProcessId());
+    ASSERT_NE(nullptr, hDialog);
+    std::thread save([&] { AnswerFileDialog(hDialog, path); });
+    EXPECT_NE("", AnswerMessageBox(GetCurrentProcessId(), IDYES));
+    save.join();
+    EXPECT_EQ("Update|安装程序下载失败：服务器回复状态 404。", AnswerMessageBox(GetCurrentProcessId(), IDOK));
+    EXPECT_TRUE(WaitForEnds(1, 20000));
+    AfxSetAppTitle(NULL);
+    EXPECT_EQ((std::vector<WPARAM>{1}), ends);
+    EXPECT_EQ(previous, ReadFile(path));
+    ExpectOnlyNamedFiles();
 }

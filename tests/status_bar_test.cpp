@@ -214,9 +214,10 @@ TEST_F(StatusBar, SaveDialogOffersTheAddressesLastPart)
         const char* pszName;
     } cases[] = {
         {"http://h/files/app.apk", "app.apk"},
-        {"http://h/files/a.apk?x=1", "a.apk?x=1"},
+        {"http://h/files/a.apk?x=1", "a.apk_x=1"},
         {"http://h/..\\..\\x.apk", "x.apk"}, // the other separators: the SaveName table
-        {"http://h/files/", "velora"},
+        {"http://h/files/", ""},
+        {"http://h/files/nul.apk", "velora"},
         {"/app.apk", "velora"},
         {"app.apk", "velora"},
         {"", "velora"},
@@ -282,7 +283,7 @@ TEST_F(StatusBar, CutTransferShowsOnlyTheWorkersBox)
     ASSERT_EQ(S_OK, CallByName(External(), L"Download", {FileUrl("cut.apk")}));
     ASSERT_TRUE(PumpUntil([&] { return done.Count() == 1; }, 30000));
     EXPECT_EQ(std::vector<std::string>{"服务器已经关闭连接."}, answerer.Boxes());
-    EXPECT_EQ(5000u, ReadFile(path).size());
+    EXPECT_EQ("<missing>", ReadFile(path));
     DeleteFileA(path.c_str());
 }
 

@@ -230,6 +230,15 @@ protected:
         return app.WaitForWindow(kWizardTitle, "#32770", kTimeoutMs);
     }
 
+    // Update beside a client, with an offer whose first installer request gets first (a
+    // second one gets 2500 bytes); its wizard.
+    HWND StartWithFirstReply(CAppDriver& app, const CScriptedReply& first)
+    {
+        Install(app, FAKE_CLIENT_EXE);
+        EXPECT_TRUE(StandIn::QueueReply("/files/setup.exe", first));
+        return StartWithOffer(app, Pattern(2500));
+    }
+
     // Downloads the installer in full and presses Finish: the prompt comes next.
     void DownloadAndFinish(CAppDriver& app)
     {
@@ -385,13 +394,15 @@ TEST_F(UpdateApp, FinishIsOfferedOnceTheWholeInstallerArrived)
     ASSERT_EQ(1u, requests.size());
     EXPECT_EQ(StandIn::DownloadHost(), requests[0].Header("Host"));
 
-    // Back and Next start a second worker with its own dialog; cancelling it leaves
-    // Finish off.
+    // Back and Next once the installer arrived start nothing: no second dialog, and
+    // Finish and the full bar stay.
     Press(hSheet, kBackButton);
-    BecomesOn(hSheet, kNextButton);
-    NextAndSave(app, hSheet, "");
-    Sleep(500);
-    EXPECT_FALSE(IsOn(hSheet, kFinishButton));
+    ASSERT_TRUE(BecomesOn(hSheet, kNextButton));
+    Press(hSheet, kNextButton);
+    EXPECT_EQ(nullptr, WaitForFileDialog(app.ProcessId(), 1500));
+    EXPECT_TRUE(BecomesOn(hSheet, kFinishButton));
+    EXPECT_EQ(100, SendMessageA(GetDlgItem(CurrentPage(hSheet), 1006), PBM_GETPOS, 0, 0));
+    EXPECT_EQ(1u, StandIn::Requests("/files/setup.exe").size());
     Press(hSheet, IDCANCEL);
     bool bSawWindow = false;
     EXPECT_TRUE(RunToEnd(app, bSawWindow));
@@ -401,17 +412,16 @@ TEST_F(UpdateApp, FinishIsOfferedOnceTheWholeInstallerArrived)
 TEST_F(UpdateApp, FailedDownloadKeepsFinishOffUntilARetryArrives)
 {
     CAppDriver app(WinePath(UPDATE_EXE));
-    Install(app, FAKE_CLIENT_EXE);
     CScriptedReply cut;
     cut.body = Pattern(5000);
     cut.truncate = 1500;
-    ASSERT_TRUE(StandIn::QueueReply("/files/setup.exe", cut));
-    HWND hSheet = StartWithOffer(app, Pattern(2500));
+    HWND hSheet = StartWithFirstReply(app, cut);
     ASSERT_NE(nullptr, hSheet);
     NextAndSave(app, hSheet, "first.exe");
     EXPECT_EQ("Update|服务器已经关闭连接.", AnswerMessageBox(app.ProcessId(), IDOK));
     EXPECT_EQ("", AnswerMessageBox(app.ProcessId(), IDOK, 1500));
     EXPECT_FALSE(IsOn(hSheet, kFinishButton));
+    EXPECT_FALSE(app.Exists("first.exe"));
 
     Press(hSheet, kBackButton);
     BecomesOn(hSheet, kNextButton);
@@ -421,6 +431,41 @@ TEST_F(UpdateApp, FailedDownloadKeepsFinishOffUntilARetryArrives)
     std::string saved;
     EXPECT_TRUE(app.ReadFile("second.exe", saved));
     EXPECT_EQ(2500u, saved.size());
+    Press(hSheet, IDCANCEL);
+    bool bSawWindow = false;
+    EXPECT_TRUE(RunToEnd(app, bSawWindow));
+}
+
+// Back and Next while the installer is on its way: no second save dialog and no second
+// request; the page shows how far the one download has come, and that download ends it.
+TEST_F(UpdateApp, BackAndNextDuringTheDownloadStartNoSecond)
+{
+    CScriptedReply slow;
+    slow.body = Pattern(100000);
+    slow.pauseAfter = 50000;
+    slow.pauseMs = 5000;
+    CAppDriver app(WinePath(UPDATE_EXE));
+    HWND hSheet = StartWithFirstReply(app, slow);
+    ASSERT_NE(nullptr, hSheet);
+    NextAndSave(app, hSheet, "setup.exe");
+    auto Position = [&] { return SendMessageA(GetDlgItem(CurrentPage(hSheet), 1006), PBM_GETPOS, 0, 0); };
+    ASSERT_TRUE(WaitUntil([&] { return Position() == 50; }, 10000, 20));
+
+    Press(hSheet, kBackButton);
+    ASSERT_TRUE(BecomesOn(hSheet, kNextButton));
+    Press(hSheet, kNextButton);
+    EXPECT_EQ(nullptr, WaitForFileDialog(app.ProcessId(), 1500));
+    EXPECT_TRUE(WaitForPageTwo(hSheet));
+    EXPECT_GE(Position(), 50);
+    EXPECT_FALSE(IsOn(hSheet, kFinishButton));
+
+    EXPECT_EQ(kDoneBox, AnswerMessageBox(app.ProcessId(), IDOK));
+    EXPECT_TRUE(IsOn(hSheet, kFinishButton));
+    EXPECT_EQ(100, Position());
+    EXPECT_EQ(1u, StandIn::Requests("/files/setup.exe").size());
+    std::string saved;
+    EXPECT_TRUE(app.ReadFile("setup.exe", saved));
+    EXPECT_EQ(slow.body, saved);
     Press(hSheet, IDCANCEL);
     bool bSawWindow = false;
     EXPECT_TRUE(RunToEnd(app, bSawWindow));

@@ -59,8 +59,8 @@ TEST_F(PathsTest, UninstallerIsBesideTheExecutableWhateverTheCurrentFolder)
     SetCurrentDirectoryA(szCurrent);
 }
 
-// A download address names the file only: no part of it leads the save dialog to
-// another folder.
+// A download address names a file only: no part of it leads the save dialog to another
+// folder or to a device, and what Windows refuses in a name is replaced.
 TEST(SaveName, IsTheAddressesLastPartAfterAnySeparator)
 {
     const struct {
@@ -68,16 +68,33 @@ TEST(SaveName, IsTheAddressesLastPartAfterAnySeparator)
         const char* pszName;
     } cases[] = {
         {"http://h/files/app.apk", "app.apk"},
-        {"http://h/files/a.apk?x=1", "a.apk?x=1"},
         {"http://h/..\\..\\x.apk", "x.apk"},
         {"http://h/C:\\Users\\Public\\x.exe", "x.exe"},
         {"http://h/C:x.exe", "x.exe"},
-        {"http://h/files/乗.apk", "乗.apk"}, // its second byte is the code of "\"
-        {"http://h/files/", "dflt"},
-        {"http://h/files/..", "dflt"},
-        {"http://h/x.exe\\", "dflt"},
+        {"http://h/files/乗.apk", "乗.apk"},   // its second byte is the code of "\"
+        {"http://h/files/東|.apk", "東_.apk"}, // its second byte is the code of "|"
+        {"http://h/files/a.apk?x=1", "a.apk_x=1"},
+        {"http://h/files/a<b>\"c|d*e\x01"
+         "f\tg.apk",
+         "a_b__c_d_e_f_g.apk"},
+        {"http://h/files/app.apk. . ", "app.apk"},
+        {"http://h/files/", ""},
+        {"http://h/x.exe\\", ""},
+        {"http://h/files/..", ""},
+        {"http://h/files/. .", ""},
+        {"http://h/files/nul.apk", "dflt"},
+        {"http://h/NUL", "dflt"},
+        {"http://h/con.tar.gz", "dflt"},
+        {"http://h/aux .txt", "dflt"},
+        {"http://h/Prn.", "dflt"},
+        {"http://h/Com1.exe", "dflt"},
+        {"http://h/lpt9", "dflt"},
+        {"http://h/COM10.exe", "COM10.exe"},
+        {"http://h/console.exe", "console.exe"},
+        {"http://h/null.apk", "null.apk"},
         {"/x.apk", "dflt"},
         {"x.apk", "dflt"},
+        {"a\\b.apk", "dflt"},
         {"", "dflt"},
     };
     for (const auto& c : cases)

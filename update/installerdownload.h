@@ -25,14 +25,13 @@ struct CInstallerJob {
 };
 
 // The file name the save dialog proposes for a download address (ProposedSaveName),
-// "setup" when the address names no file.
+// with "setup" as the default name.
 CString ProposedInstallerName(const CString& strUrl);
 
 // Worker-thread procedure; pParam a heap CInstallerJob, freed here. WM_INSTALLER_DOWNLOADED
-// ends every download that started (wParam 0: the whole length arrived; 1: it did not, and
-// a box has said why; a failed status, a cut header or no size writes nothing of the
-// body). A cancelled save dialog, an unusable address and a file that
-// cannot be created end the worker without it.
+// ends every download that started (wParam 0: the whole length arrived and is the file
+// now; 1: it did not, a box has said why, and the file is as it was). A cancelled save
+// dialog, an unusable address and a file that cannot be written end the worker without it.
 UINT DownloadInstallerThreadProc(LPVOID pParam);
 
 // Starts one worker; its thread id, 0 when none could be started.

@@ -24,13 +24,31 @@ CString CSecondStepPage::GetDownUrl() const
     return CString(GetUpdateApp()->GetReply().GetDownUrl());
 }
 
+// Back and Next activate the page again: a second worker would ask again where to save
+// and drive the same bar, so a download is started only when none runs and none brought
+// the installer yet.
 BOOL CSecondStepPage::OnSetActive()
 {
-    StartInstallerDownload(m_hWnd, GetDownUrl());
+    if (!m_bInstallerArrived && !IsDownloading())
+        StartDownload();
     m_progressDownload.SetRange(0, 100);
-    m_progressDownload.SetPos(0);
-    GetSheet()->SetWizardButtons(PSWIZB_BACK | PSWIZB_DISABLEDFINISH);
+    m_progressDownload.SetPos(m_nPercent);
+    GetSheet()->SetWizardButtons(PSWIZB_BACK | (m_bInstallerArrived ? PSWIZB_FINISH : PSWIZB_DISABLEDFINISH));
     return CPropertyPage::OnSetActive();
+}
+
+// The worker is known by its thread, which ends without a message when the save dialog
+// is cancelled; it shows that dialog first, so it is still there to be opened here.
+void CSecondStepPage::StartDownload()
+{
+    m_nPercent = 0;
+    DWORD dwThreadId = StartInstallerDownload(m_hWnd, GetDownUrl());
+    m_worker.reset(dwThreadId ? OpenThread(SYNCHRONIZE, FALSE, dwThreadId) : NULL);
+}
+
+bool CSecondStepPage::IsDownloading() const
+{
+    return m_worker && WaitForSingleObject(m_worker.get(), 0) == WAIT_TIMEOUT;
 }
 
 LRESULT CSecondStepPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -48,13 +66,18 @@ LRESULT CSecondStepPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT CSecondStepPage::OnInstallerProgress(WPARAM, LPARAM lParam)
 {
     std::unique_ptr<CInstallerProgress> pProgress(reinterpret_cast<CInstallerProgress*>(lParam));
-    if (pProgress)
-        m_progressDownload.SetPos(pProgress->nPercent);
+    if (pProgress) {
+        m_nPercent = pProgress->nPercent;
+        m_progressDownload.SetPos(m_nPercent);
+    }
     return TRUE;
 }
 
 LRESULT CSecondStepPage::OnInstallerDownloaded(WPARAM wParam, LPARAM)
 {
+    // The download has ended: another may start unless this one brought the installer.
+    m_worker.reset();
+    m_bInstallerArrived = wParam == 0;
     if (wParam != 0)
         return 0;
     GetSheet()->SetWizardButtons(PSWIZB_BACK | PSWIZB_FINISH);

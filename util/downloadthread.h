@@ -17,9 +17,8 @@ struct CDownloadJob {
 
 // Worker-thread procedure: fetches pParam's URL (a heap CDownloadJob, freed here) from
 // port 80 into its file, reporting progress and the end to its window by SendMessage.
-// WM_DOWNLOAD_DONE carries wParam 0 when a known, non-zero size arrived whole, else 1
-// (a box has said why). A reply with a failed status, a cut header or no size writes
-// nothing of its body.
+// WM_DOWNLOAD_DONE carries wParam 0 when a known, non-zero size arrived whole and is the
+// file now, else 1 (a box has said why, and the file is as it was).
 // An unparsable URL shows a box and sends nothing.
 UINT DownloadThreadProc(LPVOID pParam);
 

@@ -17,8 +17,8 @@ public:
     // The address of the last request (NULL before the first) and the file chosen for it.
     const char* GetDownloadUrl() const { return m_pszDownloadUrl; }
     const CString& GetDownloadPath() const { return m_strDownloadPath; }
-    // The name the save dialog offers for an address (ProposedSaveName), "velora" when
-    // the address names no file.
+    // The name the save dialog offers for an address (ProposedSaveName), with "velora"
+    // as the default name.
     static CString DefaultFileName(const char* pszUrl);
 
 protected:

@@ -6,9 +6,11 @@ serves GET downloads from a folder, and records every request it receives.
 Tests script it through paths under /_standin/:
 
   POST /_standin/reply?path=P[&status=N][&delay_ms=N][&header=Name:Value...][&raw=1][&truncate=N]
+                      [&pause_after=N&pause_ms=M]
        queues a reply for the next request on path P; the request body is the reply body
        (raw=1: the body is the whole HTTP response, written as it is, then the socket is
-       closed; truncate=N: only the first N body bytes are sent, then the socket is closed)
+       closed; truncate=N: only the first N body bytes are sent, then the socket is closed;
+       pause_after=N: the rest of the body follows the first N bytes after M milliseconds)
   GET  /_standin/requests?path=P   the requests received on P, oldest first, as JSON
   POST /_standin/reset             forgets queued replies and received requests
   POST /_standin/file?name=N       stores the body as a download file /files/N
@@ -111,7 +113,7 @@ class Handler(BaseHTTPRequestHandler):
         length = int(self.headers.get("Content-Length") or 0)
         return self.rfile.read(length) if length > 0 else b""
 
-    def send_plain(self, status, body, headers=(), truncate=None):
+    def send_plain(self, status, body, headers=(), truncate=None, pause_after=None, pause_ms=0):
         self.send_response(status)
         names = {name.lower() for name, _ in headers}
         for name, value in headers:
@@ -120,7 +122,13 @@ class Handler(BaseHTTPRequestHandler):
             self.send_header("Content-Length", str(len(body)))
         self.send_header("Connection", "close")
         self.end_headers()
-        self.wfile.write(body if truncate is None else body[:truncate])
+        data = body if truncate is None else body[:truncate]
+        if pause_after is not None:
+            self.wfile.write(data[:pause_after])
+            self.wfile.flush()
+            time.sleep(pause_ms / 1000.0)
+            data = data[pause_after:]
+        self.wfile.write(data)
         self.wfile.flush()
         self.close_connection = True
 
@@ -157,7 +165,8 @@ class Handler(BaseHTTPRequestHandler):
             self.wfile.flush()
             self.close_connection = True
             return
-        self.send_plain(reply["status"], reply["body"], reply["headers"], reply["truncate"])
+        self.send_plain(reply["status"], reply["body"], reply["headers"], reply["truncate"],
+                        reply["pause_after"], reply["pause_ms"])
 
     def default_reply(self, path, body):
         params = parse_qs(body.decode("utf-8", "replace"), keep_blank_values=True)
@@ -207,6 +216,8 @@ class Handler(BaseHTTPRequestHandler):
                 "headers": [(k.strip(), v.strip()) for k, v in headers],
                 "raw": one("raw") == "1",
                 "truncate": int(one("truncate")) if one("truncate") else None,
+                "pause_after": int(one("pause_after")) if one("pause_after") else None,
+                "pause_ms": int(one("pause_ms", "0")),
                 "body": body,
             }
             with self.state.lock:

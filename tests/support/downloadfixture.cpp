@@ -10,6 +10,10 @@ std::vector<CReplyHeadCase> ReplyHeadCases()
 {
     const std::string ok = "HTTP/1.1 200 OK\r\n";
     const std::string block(2048, 'b');
+    std::string body(43000, '\0');
+    for (size_t i = 0; i < body.size(); ++i)
+        body[i] = static_cast<char>(i * 7 % 251);
+    const std::string encoded = "服务器回复的传输编码无法读取。";
     return {
         {"404 page", "HTTP/1.1 404 Not Found\r\nContent-Length: 12\r\n\r\nmissing page", "", 0, 0,
          "下载失败：服务器回复状态 404。", "安装程序下载失败：服务器回复状态 404。"},
@@ -21,6 +25,27 @@ std::vector<CReplyHeadCase> ReplyHeadCases()
          "下载失败：服务器的回复头不完整。", "安装程序下载失败：服务器的回复头不完整。"},
         {"closed within the header", ok + "Content-Length: 4\r\n", "", 0, 0, "下载失败：服务器的回复头不完整。",
          "安装程序下载失败：服务器的回复头不完整。"},
+        // Only "HTTP/1.x", a blank, three digits, then a blank or the line's end.
+        {"status of four digits", "HTTP/1.1 2000 OK\r\nContent-Length: 4\r\n\r\nbody", "", 0, 0,
+         "下载失败：服务器的回复头不完整。", "安装程序下载失败：服务器的回复头不完整。"},
+        {"no protocol name", "XXXXXXXX 200 OK\r\nContent-Length: 4\r\n\r\nbody", "", 0, 0,
+         "下载失败：服务器的回复头不完整。", "安装程序下载失败：服务器的回复头不完整。"},
+        {"status run into its reason", "HTTP/1.1 200OK\r\nContent-Length: 4\r\n\r\nbody", "", 0, 0,
+         "下载失败：服务器的回复头不完整。", "安装程序下载失败：服务器的回复头不完整。"},
+        {"status line without a reason", "HTTP/1.0 200\r\nContent-Length: 4\r\n\r\nbody", "body", 4, 100, "", ""},
+        // A body framed otherwise than by its size would be saved with its framing.
+        {"chunked with a size", ok + "Transfer-Encoding: chunked\r\nContent-Length: 9\r\n\r\n4\r\nbody\r\n0\r\n\r\n",
+         "", 0, 0, "下载失败：" + encoded, "安装程序下载失败：" + encoded},
+        {"another encoding", ok + "Content-Length: 4\r\ntransfer-encoding: gzip\r\n\r\nbody", "", 0, 0,
+         "下载失败：" + encoded, "安装程序下载失败：" + encoded},
+        {"two sizes that differ", ok + "Content-Length: 4\r\nContent-Length: 6\r\n\r\nbody..", "", 0, 0,
+         "下载失败：服务器给出了文件的两个不同大小。", "安装程序下载失败：服务器给出了安装程序的两个不同大小。"},
+        {"identity and one size twice",
+         ok + "Transfer-Encoding: identity\r\nContent-Length: 4\r\ncontent-length: 4\r\n\r\nbody", "body", 4, 100, "",
+         ""},
+        // Nothing beyond the size is written, and the progress stops at 100.
+        {"3000 bytes beyond the size", ok + "Content-Length: 40000\r\n\r\n" + body, body.substr(0, 40000), 40000, 100,
+         "", ""},
         {"size only in another name", ok + "X-Content-Length: 1\r\n\r\nbody", "", 0, 0,
          "下载失败：服务器没有给出文件的大小。", "安装程序下载失败：服务器没有给出安装程序的大小。"},
         {"no size", ok + "X-Size: 4\r\n\r\nbody", "", 0, 0, "下载失败：服务器没有给出文件的大小。",
@@ -33,7 +58,7 @@ std::vector<CReplyHeadCase> ReplyHeadCases()
          ok + "Access-Control-Expose-Headers: Content-Length\r\nContent-Length: 4\r\n\r\nbody", "body", 4, 100, "", ""},
         {"name in lower case", ok + "content-length:4\r\n\r\nbody", "body", 4, 100, "", ""},
         // Beyond 32 bits: the transfer starts, and the server's early close ends it.
-        {"size beyond 32 bits", ok + "Content-Length: 3000000000\r\n\r\n" + block, block, 3000000000LL, 0,
+        {"size beyond 32 bits", ok + "Content-Length: 3000000000\r\n\r\n" + block, "", 3000000000LL, 0,
          "服务器已经关闭连接.", "服务器已经关闭连接."},
     };
 }
@@ -103,8 +128,9 @@ std::string CDownloadFixture::Url(const std::string& path)
     return "http://" + StandIn::DownloadHost() + path;
 }
 
-std::string CDownloadFixture::FilePath(const std::string& name) const
+std::string CDownloadFixture::FilePath(const std::string& name)
 {
+    m_named.insert(name);
     return m_strDir + "\\" + name;
 }
 
@@ -114,6 +140,11 @@ std::string CDownloadFixture::ReadFile(const std::string& path)
     if (!in)
         return "<missing>";
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void CDownloadFixture::PutFile(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
 }
 
 std::string CDownloadFixture::Pattern(size_t n)
@@ -146,4 +177,19 @@ void CDownloadFixture::ExpectEnd(WPARAM wEnd, const std::string& path, const std
     EXPECT_EQ(std::vector<WPARAM>{wEnd}, ends);
     EXPECT_EQ(file, ReadFile(path));
     EXPECT_EQ(box.empty() ? std::vector<std::string>() : std::vector<std::string>{box}, BoxesSince(nBoxes));
+    ExpectOnlyNamedFiles();
+}
+
+void CDownloadFixture::ExpectOnlyNamedFiles()
+{
+    WIN32_FIND_DATAA found;
+    HANDLE hFind = FindFirstFileA((m_strDir + "\\*").c_str(), &found);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            EXPECT_EQ(1u, m_named.count(found.cFileName)) << "left in the folder: " << found.cFileName;
+        }
+    } while (FindNextFileA(hFind, &found));
+    FindClose(hFind);
 }

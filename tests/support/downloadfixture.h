@@ -11,13 +11,16 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
+// A reply and what each worker makes of it. Only a complete download (no box) changes
+// the chosen file; after a failed one it is as it was.
 struct CReplyHeadCase {
     const char* pszName;
     std::string response;  // the whole reply, as the stand-in sends it
-    std::string file;      // what the chosen file holds afterwards
+    std::string file;      // what the chosen file holds after a complete download
     long long nTotal;      // the size the progress goes by; 0: no progress at all
     int nLastPercent;      // the last progress percentage
     std::string veloraBox; // the client worker's box text, "" for none (then complete)
@@ -44,16 +47,19 @@ protected:
     void Join(HANDLE hThread);
 
     static std::string Url(const std::string& path);
-    std::string FilePath(const std::string& name) const;
+    // A file in the test's folder; only files named here may be left in it.
+    std::string FilePath(const std::string& name);
     static std::string ReadFile(const std::string& path); // "<missing>" when there is none
+    static void PutFile(const std::string& path, const std::string& text);
     static std::string Pattern(size_t n);
     static bool QueueRaw(const std::string& path, const std::string& response, int nDelayMs = 0);
     // The boxes shown after the first nFrom.
     std::vector<std::string> BoxesSince(size_t nFrom);
-    // A download that ended: one end message (wEnd), the file as given, and since nBoxes
-    // the one box given ("" for none).
+    // A download that ended: one end message (wEnd), the file as given, since nBoxes the
+    // one box given ("" for none), and nothing in the folder but files the test named.
     void ExpectEnd(WPARAM wEnd, const std::string& path, const std::string& file, size_t nBoxes,
                    const std::string& box);
+    void ExpectOnlyNamedFiles();
 
     std::vector<WPARAM> ends;
     std::unique_ptr<CBoxAnswerer> m_answerer{new CBoxAnswerer()};
@@ -65,6 +71,7 @@ private:
     UINT m_nEndMessage;
     HWND m_hWnd = NULL;
     std::string m_strDir;
+    std::set<std::string> m_named;
 };
 
 #endif

@@ -131,6 +131,9 @@ bool QueueReply(const std::string& path, const CScriptedReply& scripted)
         target += "&raw=1";
     if (scripted.truncate >= 0)
         target += "&truncate=" + std::to_string(scripted.truncate);
+    if (scripted.pauseAfter >= 0)
+        target +=
+            "&pause_after=" + std::to_string(scripted.pauseAfter) + "&pause_ms=" + std::to_string(scripted.pauseMs);
     std::string reply;
     return Exchange("POST", target, scripted.body, reply);
 }

@@ -26,6 +26,8 @@ struct CScriptedReply {
     std::vector<std::string> headers; // "Name: value"
     bool raw = false;                 // body is the whole response
     int truncate = -1;                // send only this many body bytes, then close
+    int pauseAfter = -1;              // after this many body bytes, wait pauseMs before the rest
+    int pauseMs = 0;
 };
 
 namespace StandIn {
