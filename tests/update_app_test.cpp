@@ -371,8 +371,10 @@ TEST_F(UpdateApp, FinishIsOfferedOnceTheWholeInstallerArrived)
     EXPECT_EQ("setup.exe", m_strProposed);
     // The completion box belongs to the wizard, which cannot be used meanwhile.
     HWND hOwner = NULL;
-    EXPECT_EQ(kDoneBox, AnswerMessageBox(app.ProcessId(), IDOK, kTimeoutMs, &hOwner));
+    std::string strIcon;
+    EXPECT_EQ(kDoneBox, AnswerMessageBox(app.ProcessId(), IDOK, kTimeoutMs, &hOwner, &strIcon));
     EXPECT_EQ(hSheet, hOwner);
+    EXPECT_EQ("exclamation", strIcon);
     EXPECT_TRUE(IsOn(hSheet, kFinishButton));
     EXPECT_TRUE(IsOn(hSheet, kBackButton));
     EXPECT_EQ(100, SendMessageA(GetDlgItem(CurrentPage(hSheet), 1006), PBM_GETPOS, 0, 0));
