@@ -153,9 +153,16 @@ INT_PTR CPropertySheet::DoModal()
     return m_bFinished ? ID_WIZFINISH : IDCANCEL;
 }
 
+// Centred once, after the system has sized the sheet to its pages in its own
+// initialisation.
 LRESULT CPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_INITDIALOG: {
+        LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
+        AfxCentreModal(m_hWnd);
+        return lResult;
+    }
     case WM_NCDESTROY:
         LeaveMainWindow();
         break;

@@ -11,9 +11,9 @@
 // activation and of the wizard buttons by WM_NOTIFY (PSN_*); a page answers through its
 // window procedure's result. How the wizard ended is learnt from PSN_WIZFINISH, since
 // PropertySheet's own result does not tell Finish from other endings everywhere. A
-// wizard's title bar keeps the sheet's caption on every page. In a program without a
-// main window the sheet is the main window while it runs, so the boxes shown meanwhile
-// belong to it.
+// wizard's title bar keeps the sheet's caption on every page. The sheet opens centred,
+// as a modal dialog does, and in a program without a main window it is the main window
+// while it runs, so the boxes shown meanwhile belong to it.
 #include "framework/dialog.h"
 
 #include <commctrl.h>

@@ -5,6 +5,7 @@
 #include "tests/support/dialogs.h"
 #include "tests/support/standin.h"
 #include "tests/support/wait.h"
+#include "tests/support/xdisplay.h"
 
 #include <gtest/gtest.h>
 #include <commctrl.h>
@@ -357,6 +358,27 @@ TEST_F(UpdateApp, WizardListsTheReleaseNotes)
         EXPECT_TRUE(RunToEnd(app, bSawWindow));
         EXPECT_FALSE(app.Exists("launched.txt"));
     }
+}
+
+// Without a parent the wizard opens centred on the work area, where the X server shows it.
+TEST_F(UpdateApp, WizardOpensCentredOnTheWorkArea)
+{
+    ASSERT_TRUE(StandIn::QueueReply(kVersionPath, 200, Offer("a", "http://h/s.exe")));
+    CAppDriver app(WinePath(UPDATE_EXE));
+    Install(app, FAKE_CLIENT_EXE);
+    ASSERT_TRUE(app.Start());
+    HWND hSheet = app.WaitForWindow(kWizardTitle, "#32770", kTimeoutMs);
+    ASSERT_NE(nullptr, hSheet);
+    CXWindowState shown = {};
+    ASSERT_TRUE(WaitUntil([&] { return XWindowState(hSheet, shown) && shown.bViewable; }, 10000, 100));
+    RECT rcWork;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+    int cx = shown.rc.right - shown.rc.left, cy = shown.rc.bottom - shown.rc.top;
+    EXPECT_EQ(rcWork.left + (rcWork.right - rcWork.left - cx) / 2, shown.rc.left);
+    EXPECT_EQ(rcWork.top + (rcWork.bottom - rcWork.top - cy) / 2, shown.rc.top);
+    Press(hSheet, IDCANCEL);
+    bool bSawWindow = false;
+    EXPECT_TRUE(RunToEnd(app, bSawWindow));
 }
 
 TEST_F(UpdateApp, FinishIsOfferedOnceTheWholeInstallerArrived)
