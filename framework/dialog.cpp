@@ -39,21 +39,26 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     }
 }
 
-// A modal dialog that did not place itself in its initialisation opens centred on its
-// owner; without a visible owner, on the work area of its screen. Either way it is kept
-// inside that work area. The template's own position is relative to the owner's client
-// area, which would put it over the owner's top left corner.
+// A modal dialog that did not place itself in its initialisation opens centred. The
+// template's own position is relative to the owner's client area, which would put it
+// over the owner's top left corner.
 void CDialog::PlaceModal(const RECT& rcTemplate)
 {
     RECT rc;
     GetWindowRect(&rc);
-    if (!m_bModal || !EqualRect(&rc, &rcTemplate))
-        return;
-    HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (m_bModal && EqualRect(&rc, &rcTemplate))
+        AfxCentreModal(m_hWnd);
+}
+
+void AfxCentreModal(HWND hWnd)
+{
+    RECT rc;
+    ::GetWindowRect(hWnd, &rc);
+    HWND hOwner = ::GetWindow(hWnd, GW_OWNER);
     bool bOwnerShown = hOwner && ::IsWindowVisible(hOwner) && !::IsIconic(hOwner);
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoA(MonitorFromWindow(bOwnerShown ? hOwner : m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    GetMonitorInfoA(MonitorFromWindow(bOwnerShown ? hOwner : hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& rcArea = monitor.rcWork;
     RECT rcAround = rcArea;
     if (bOwnerShown)
@@ -63,7 +68,7 @@ void CDialog::PlaceModal(const RECT& rcTemplate)
     int y = rcAround.top + (rcAround.bottom - rcAround.top - cy) / 2;
     x = std::max<int>(rcArea.left, std::min<int>(x, rcArea.right - cx));
     y = std::max<int>(rcArea.top, std::min<int>(y, rcArea.bottom - cy));
-    SetWindowPos(NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(hWnd, NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND CDialog::OwnerWindow() const

@@ -19,6 +19,10 @@ struct CDataExchange {
 // Attaches rControl to the dialog's control nIDC (once; later exchanges do nothing).
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 
+// Centres a modal window on its owner while the owner is shown, else on the work area
+// of its screen; either way it is kept inside that work area.
+void AfxCentreModal(HWND hWnd);
+
 class CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)
 public:

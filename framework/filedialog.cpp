@@ -1,5 +1,6 @@
 #include "framework/filedialog.h"
 
+#include "framework/winapp.h"
 #include "framework/wnd.h"
 
 namespace {
@@ -35,7 +36,13 @@ INT_PTR CFileDialog::DoModal()
 {
     m_ofn.lpstrFile = &m_fileBuffer[0];
     m_ofn.nMaxFile = static_cast<DWORD>(m_fileBuffer.size());
+    // Without a parent the dialog belongs to the main window on the UI thread, which it
+    // disables while it runs; a worker's dialog stays without an owner.
+    HWND hGivenOwner = m_ofn.hwndOwner;
+    if (!hGivenOwner)
+        m_ofn.hwndOwner = AfxGetModalOwner();
     BOOL bChosen = m_bOpenFileDialog ? GetOpenFileNameA(&m_ofn) : GetSaveFileNameA(&m_ofn);
+    m_ofn.hwndOwner = hGivenOwner;
     // The application is quitting when the dialog's loop met WM_QUIT (and put it back for
     // the application's own loop): the system may then report the proposed name as
     // chosen, but no one chose it.

@@ -1,7 +1,8 @@
 #ifndef FRAMEWORK_FILEDIALOG_H
 #define FRAMEWORK_FILEDIALOG_H
-// The system's open or save dialog. It may run on any thread, with or without an owner
-// window: a download worker asks for its target file itself.
+// The system's open or save dialog. It may run on any thread: a download worker asks for
+// its target file itself. Shown without a parent on the UI thread, it is owned by the
+// main window (AfxGetModalOwner), which stays disabled meanwhile.
 #include "framework/cstring.h"
 
 #include <windows.h>

@@ -195,11 +195,10 @@ LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 // A disabled frame has a modal box or dialog over it, whose loop may run inside one of
 // the frame's own handlers (the start-up sequence runs inside the first caption paint):
 // destroying the frame there would return into a deleted object. The close waits until
-// the frame is enabled again, when that loop has ended; so it does for a loop under a
-// close hold.
+// the frame is enabled again, when that loop has ended.
 void CFrameWnd::OnClose()
 {
-    if (!IsWindowEnabled(m_hWnd) || m_nCloseHolds > 0) {
+    if (!IsWindowEnabled(m_hWnd)) {
         m_bClosePending = TRUE;
         return;
     }
@@ -276,27 +275,4 @@ void CFrameWnd::PostNcDestroy()
     if (pDoc && pDoc->GetDocTemplate())
         pDoc->GetDocTemplate()->CloseDocument(pDoc);
     delete this;
-}
-
-CFrameCloseHold::CFrameCloseHold(HWND hWnd) : m_hFrame(hWnd ? GetAncestor(hWnd, GA_ROOT) : NULL)
-{
-    if (CFrameWnd* pFrame = Frame(m_hFrame))
-        ++pFrame->m_nCloseHolds;
-    else
-        m_hFrame = NULL;
-}
-
-CFrameCloseHold::~CFrameCloseHold()
-{
-    CFrameWnd* pFrame = Frame(m_hFrame);
-    if (!pFrame || --pFrame->m_nCloseHolds > 0 || !pFrame->m_bClosePending)
-        return;
-    // Posted: the holder's handler is still running on the frame's children.
-    pFrame->m_bClosePending = FALSE;
-    pFrame->PostMessage(WM_CLOSE);
-}
-
-CFrameWnd* CFrameCloseHold::Frame(HWND hFrame)
-{
-    return hFrame ? dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(hFrame)) : NULL;
 }

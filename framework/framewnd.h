@@ -62,32 +62,13 @@ protected:
     UINT m_nIDResource = 0;
 
 private:
-    friend class CFrameCloseHold;
     BOOL m_bClosePending = FALSE;
-    int m_nCloseHolds = 0;
     // A handle, not the object: a view that is gone is simply not found.
     HWND m_hWndActiveView = NULL;
     // The view whose window is hWnd or holds it, inside this frame; NULL when none.
     CView* ViewHolding(HWND hWnd) const;
     static const char* FrameClassName(UINT nIDResource);
     void UpdateFrameTitle();
-};
-
-// Keeps the frame that holds a window from closing while the hold lives. A dialog
-// without an owner (a save dialog) leaves the frame enabled, so its loop may dispatch a
-// close that would destroy the frame under the handler that runs the dialog. A close
-// asked for meanwhile follows once the last hold has ended.
-class CFrameCloseHold {
-public:
-    explicit CFrameCloseHold(HWND hWnd);
-    ~CFrameCloseHold();
-    CFrameCloseHold(const CFrameCloseHold&) = delete;
-    CFrameCloseHold& operator=(const CFrameCloseHold&) = delete;
-
-private:
-    // Found again by its handle: the frame may have gone another way meanwhile.
-    static CFrameWnd* Frame(HWND hFrame);
-    HWND m_hFrame;
 };
 
 #endif

@@ -2,9 +2,7 @@
 
 #include "framework/afxres.h"
 #include "framework/resources.h"
-#include "framework/uicall.h"
 #include "framework/winapp.h"
-#include "framework/wnd.h"
 
 #include <mutex>
 #include <string>
@@ -37,16 +35,21 @@ CString ExecutableName()
     return CString(strName.c_str());
 }
 
-// On the UI thread a box is modal to the main window (or the popup last active over
-// it): the frame cannot be used or closed by the user while the box's loop runs inside
-// one of its own handlers. Worker threads show their boxes without an owner.
-HWND OwnerOnThisThread()
+// A box whose caller chose no icon shows the one its buttons call for: a question for a
+// yes-or-no choice, otherwise the exclamation mark (and its sound) for OK and OK/Cancel.
+UINT WithDefaultIcon(UINT nType)
 {
-    if (!CUiCall::IsUiThread())
-        return NULL;
-    CWnd* pMain = AfxGetMainWnd();
-    HWND hMain = pMain ? pMain->GetSafeHwnd() : NULL;
-    return hMain && IsWindow(hMain) ? GetLastActivePopup(hMain) : NULL;
+    if (nType & MB_ICONMASK)
+        return nType;
+    switch (nType & MB_TYPEMASK) {
+    case MB_OK:
+    case MB_OKCANCEL:
+        return nType | MB_ICONEXCLAMATION;
+    case MB_YESNO:
+    case MB_YESNOCANCEL:
+        return nType | MB_ICONQUESTION;
+    }
+    return nType;
 }
 
 } // namespace
@@ -71,5 +74,5 @@ CString AfxGetAppTitle()
 int AfxMessageBox(const char* pszText, UINT nType)
 {
     CString strTitle = AfxGetAppTitle();
-    return MessageBoxA(OwnerOnThisThread(), pszText ? pszText : "", strTitle, nType);
+    return MessageBoxA(AfxGetModalOwner(), pszText ? pszText : "", strTitle, WithDefaultIcon(nType));
 }

@@ -12,8 +12,10 @@ void AfxSetAppTitle(const char* pszTitle);
 CString AfxGetAppTitle();
 
 // A modal message box captioned with the application title; the result is the button
-// pressed (0 when none could be shown). Any thread may show it: on the UI thread it is
-// owned by the main window, which stays disabled meanwhile; elsewhere it has no owner.
+// pressed (0 when none could be shown). Without an icon in nType it shows the exclamation
+// mark for OK and OK/Cancel, the question mark for Yes/No (and Yes/No/Cancel). Any
+// thread may show it: on the UI thread it is owned by the main window, which stays
+// disabled meanwhile; elsewhere it has no owner.
 int AfxMessageBox(const char* pszText, UINT nType = MB_OK);
 
 #endif

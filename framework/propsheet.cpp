@@ -139,12 +139,40 @@ INT_PTR CPropertySheet::DoModal()
     header.ppsp = records.data();
 
     m_bFinished = FALSE;
+    CWinApp* pApp = AfxGetApp();
+    if (pApp && !pApp->m_pMainWnd)
+        pApp->m_pMainWnd = this;
     INT_PTR nResult;
     {
         CCreationHook hook(this);
         nResult = PropertySheetA(&header);
     }
+    LeaveMainWindow();
     if (nResult < 0)
         return -1;
     return m_bFinished ? ID_WIZFINISH : IDCANCEL;
+}
+
+// Centred once, after the system has sized the sheet to its pages in its own
+// initialisation.
+LRESULT CPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG: {
+        LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
+        AfxCentreModal(m_hWnd);
+        return lResult;
+    }
+    case WM_NCDESTROY:
+        LeaveMainWindow();
+        break;
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+void CPropertySheet::LeaveMainWindow()
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp && pApp->m_pMainWnd == this)
+        pApp->m_pMainWnd = NULL;
 }

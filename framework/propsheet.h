@@ -11,7 +11,9 @@
 // activation and of the wizard buttons by WM_NOTIFY (PSN_*); a page answers through its
 // window procedure's result. How the wizard ended is learnt from PSN_WIZFINISH, since
 // PropertySheet's own result does not tell Finish from other endings everywhere. A
-// wizard's title bar keeps the sheet's caption on every page.
+// wizard's title bar keeps the sheet's caption on every page. The sheet opens centred,
+// as a modal dialog does, and in a program without a main window it is the main window
+// while it runs, so the boxes shown meanwhile belong to it.
 #include "framework/dialog.h"
 
 #include <commctrl.h>
@@ -64,9 +66,13 @@ public:
     // ID_WIZFINISH when the wizard ended with Finish, IDCANCEL for any other ending
     // (Cancel, the close box), -1 when it could not be shown.
     INT_PTR DoModal();
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     friend class CPropertyPage;
+    // Gives the main window's place back, before the framework would take the sheet's end
+    // for the program's end.
+    void LeaveMainWindow();
     CString m_strCaption;
     CWnd* m_pParentWnd;
     std::vector<CPropertyPage*> m_pages;

@@ -54,6 +54,15 @@ CWnd* AfxGetMainWnd()
     return pApp->m_pMainWnd;
 }
 
+HWND AfxGetModalOwner()
+{
+    if (!CUiCall::IsUiThread())
+        return NULL;
+    CWnd* pMain = AfxGetMainWnd();
+    HWND hMain = pMain ? pMain->GetSafeHwnd() : NULL;
+    return hMain && IsWindow(hMain) ? GetLastActivePopup(hMain) : NULL;
+}
+
 BOOL AfxOleInit()
 {
     return SUCCEEDED(OleInitialize(NULL));

@@ -95,6 +95,11 @@ private:
 
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
+// The owner of a box or dialog shown modally on this thread without a parent of its
+// own: on the UI thread the main window, or the popup last active over it (which stays
+// disabled while the box runs, so nothing closes it under the handler that shows the
+// box); NULL on other threads and when there is no main window.
+HWND AfxGetModalOwner();
 // OLE for this (the UI) thread; FALSE on failure.
 BOOL AfxOleInit();
 // Control hosting needs no process-wide set-up here: each host window connects its

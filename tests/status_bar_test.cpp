@@ -6,6 +6,7 @@
 #include "tests/support/screenarea.h"
 #include "tests/support/standin.h"
 #include "tests/support/windowfinder.h"
+#include "tests/support/xdisplay.h"
 #include "util/paths.h"
 #include "util/windowmessages.h"
 #include "velora/customstatusbar.h"
@@ -299,26 +300,48 @@ TEST_F(StatusBar, EmptyAddressStillAsksUnderTheDefaultName)
 }
 
 // The caption's close button while the save dialog is open: the frame, here one of its
-// own that ends the application as the client's does, stays until the dialog has ended.
+// own that ends the application as the client's does, owns the dialog and is disabled
+// under it. A person's click on the button does nothing; a close that a program asks for
+// meanwhile (a posted click) follows once the dialog has ended.
 TEST_F(StatusBar, CloseWhileTheSaveDialogIsOpenWaitsForTheDialog)
 {
-    auto* pFrame = new CMainFrame;
-    pFrame->m_bStarted = TRUE;
-    ASSERT_TRUE(pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW, NULL, NULL));
-    HWND hFrame = pFrame->m_hWnd;
-    CWnd* pClientFrame = ClientApp().m_pMainWnd;
-    ClientApp().m_pMainWnd = pFrame;
-    bool bFrameUnderDialog = false;
-    CDialogAnswerer answerer("", nullptr, [&](HWND) {
-        PostMessageA(hFrame, WM_NCLBUTTONDOWN, HTCLOSE, 0);
-        Sleep(500);
-        bFrameUnderDialog = IsWindow(hFrame) != FALSE;
-    });
-    EXPECT_EQ(S_OK, CallByName(External(), L"Download", {FileUrl("late.apk")}));
-    EXPECT_TRUE(bFrameUnderDialog);
-    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hFrame); }, 5000));
-    ClientApp().m_pMainWnd = pClientFrame;
-    EXPECT_EQ(std::vector<std::string>{"late.apk"}, answerer.OfferedNames());
+    for (bool bPersonsClick : {true, false}) {
+        const char* pszHow = bPersonsClick ? "a person's click" : "a posted click";
+        auto* pFrame = new CMainFrame;
+        pFrame->m_bStarted = TRUE;
+        ASSERT_TRUE(pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW, NULL, NULL));
+        HWND hFrame = pFrame->m_hWnd;
+        pFrame->ShowWindow(SW_SHOWNORMAL);
+        PumpFor(300);
+        RECT rcFrame;
+        GetWindowRect(hFrame, &rcFrame);
+        const RECT& rcClose = pFrame->GetCaption().PartRect(partClose);
+        POINT ptClose = {rcFrame.left + (rcClose.left + rcClose.right) / 2,
+                         rcFrame.top + (rcClose.top + rcClose.bottom) / 2};
+        CWnd* pClientFrame = ClientApp().m_pMainWnd;
+        ClientApp().m_pMainWnd = pFrame;
+        bool bDisabled = false, bFrameUnderDialog = false;
+        CDialogAnswerer answerer("", nullptr, [&](HWND hDialog) {
+            bDisabled = !IsWindowEnabled(hFrame) && GetWindow(hDialog, GW_OWNER) == hFrame;
+            if (bPersonsClick)
+                EXPECT_TRUE(XClick(ptClose));
+            else
+                PostMessageA(hFrame, WM_NCLBUTTONDOWN, HTCLOSE, 0);
+            Sleep(500);
+            bFrameUnderDialog = IsWindow(hFrame) != FALSE;
+        });
+        EXPECT_EQ(S_OK, CallByName(External(), L"Download", {FileUrl("late.apk")}));
+        EXPECT_TRUE(bDisabled) << pszHow;
+        EXPECT_TRUE(bFrameUnderDialog) << pszHow;
+        if (bPersonsClick) {
+            PumpFor(500);
+            EXPECT_TRUE(IsWindow(hFrame) && IsWindowEnabled(hFrame)) << "the click closed the frame after all";
+            PostMessageA(hFrame, WM_CLOSE, 0, 0);
+        }
+        EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hFrame); }, 5000)) << pszHow;
+        ClientApp().m_pMainWnd = pClientFrame;
+        EXPECT_EQ(std::vector<std::string>{"late.apk"}, answerer.OfferedNames()) << pszHow;
+    }
 }
 
 // A save dialog that ends because the application is quitting was answered by no one.

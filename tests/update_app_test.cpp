@@ -5,6 +5,7 @@
 #include "tests/support/dialogs.h"
 #include "tests/support/standin.h"
 #include "tests/support/wait.h"
+#include "tests/support/xdisplay.h"
 
 #include <gtest/gtest.h>
 #include <commctrl.h>
@@ -368,6 +369,27 @@ TEST_F(UpdateApp, WizardListsTheReleaseNotes)
     }
 }
 
+// Without a parent the wizard opens centred on the work area, where the X server shows it.
+TEST_F(UpdateApp, WizardOpensCentredOnTheWorkArea)
+{
+    ASSERT_TRUE(StandIn::QueueReply(kVersionPath, 200, Offer("a", "http://h/s.exe")));
+    CAppDriver app(WinePath(UPDATE_EXE));
+    Install(app, FAKE_CLIENT_EXE);
+    ASSERT_TRUE(app.Start());
+    HWND hSheet = app.WaitForWindow(kWizardTitle, "#32770", kTimeoutMs);
+    ASSERT_NE(nullptr, hSheet);
+    CXWindowState shown = {};
+    ASSERT_TRUE(WaitUntil([&] { return XWindowState(hSheet, shown) && shown.bViewable; }, 10000, 100));
+    RECT rcWork;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+    int cx = shown.rc.right - shown.rc.left, cy = shown.rc.bottom - shown.rc.top;
+    EXPECT_EQ(rcWork.left + (rcWork.right - rcWork.left - cx) / 2, shown.rc.left);
+    EXPECT_EQ(rcWork.top + (rcWork.bottom - rcWork.top - cy) / 2, shown.rc.top);
+    Press(hSheet, IDCANCEL);
+    bool bSawWindow = false;
+    EXPECT_TRUE(RunToEnd(app, bSawWindow));
+}
+
 TEST_F(UpdateApp, FinishIsOfferedOnceTheWholeInstallerArrived)
 {
     CAppDriver app(WinePath(UPDATE_EXE));
@@ -380,8 +402,10 @@ TEST_F(UpdateApp, FinishIsOfferedOnceTheWholeInstallerArrived)
     EXPECT_EQ("setup.exe", m_strProposed);
     // The completion box belongs to the wizard, which cannot be used meanwhile.
     HWND hOwner = NULL;
-    EXPECT_EQ(kDoneBox, AnswerMessageBox(app.ProcessId(), IDOK, kTimeoutMs, &hOwner));
+    std::string strIcon;
+    EXPECT_EQ(kDoneBox, AnswerMessageBox(app.ProcessId(), IDOK, kTimeoutMs, &hOwner, &strIcon));
     EXPECT_EQ(hSheet, hOwner);
+    EXPECT_EQ("exclamation", strIcon);
     EXPECT_TRUE(IsOn(hSheet, kFinishButton));
     EXPECT_TRUE(IsOn(hSheet, kBackButton));
     EXPECT_EQ(100, SendMessageA(GetDlgItem(CurrentPage(hSheet), 1006), PBM_GETPOS, 0, 0));

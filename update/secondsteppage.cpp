@@ -1,5 +1,6 @@
 #include "update/secondsteppage.h"
 
+#include "framework/messagebox.h"
 #include "update/installerdownload.h"
 #include "update/resource.h"
 #include "update/updateapp.h"
@@ -81,7 +82,8 @@ LRESULT CSecondStepPage::OnInstallerDownloaded(WPARAM wParam, LPARAM)
     if (wParam != 0)
         return 0;
     GetSheet()->SetWizardButtons(PSWIZB_BACK | PSWIZB_FINISH);
-    // Owned by the wizard, which stays disabled until the box is answered.
-    GetSheet()->MessageBox("安装程序下载完成，点击完成开始安装！");
+    // Owned by the wizard, the main window while it runs, which stays disabled until the
+    // box is answered.
+    AfxMessageBox("安装程序下载完成，点击完成开始安装！");
     return 0;
 }

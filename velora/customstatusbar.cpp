@@ -3,7 +3,6 @@
 #include "ctrl/skinimage.h"
 #include "framework/dc.h"
 #include "framework/filedialog.h"
-#include "framework/framewnd.h"
 #include "framework/messagebox.h"
 #include "framework/resources.h"
 #include "framework/trace.h"
@@ -91,9 +90,6 @@ LRESULT CCustomStatusBar::OnDownloadRequest(char* pszUrl)
         return 0;
     // Another request may come in while the dialog is open and replace the held address.
     CString strUrl = m_pszDownloadUrl;
-    // The dialog has no owner, so the frame stays enabled under it: a close meanwhile
-    // must wait for its end, or the bar would be gone when it returns.
-    CFrameCloseHold hold(m_hWnd);
     CFileDialog dialog(FALSE, "apk", DefaultFileName(strUrl), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFilter, NULL);
     if (dialog.DoModal() != IDOK)
         return 0;

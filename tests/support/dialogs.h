@@ -14,9 +14,16 @@ bool IsMessageBox(HWND hWnd);
 // A message box's "caption|text".
 std::string MessageBoxText(HWND hBox);
 
+// The system icon a message box shows, as the screen shows it where the box's icon
+// control stands: "exclamation", "question", "information", "error", "other" for a
+// picture that is none of them, or "none" when the control holds no icon.
+std::string MessageBoxIcon(HWND hBox);
+
 // Waits for a visible message box of the process, presses nButton (IDOK, IDCANCEL) and
-// returns "caption|text"; "" when none came in time. phOwner: receives the box's owner.
-std::string AnswerMessageBox(DWORD dwProcessId, int nButton, DWORD dwTimeoutMs = 20000, HWND* phOwner = nullptr);
+// returns "caption|text"; "" when none came in time. phOwner: receives the box's owner;
+// pstrIcon: the icon it showed (MessageBoxIcon).
+std::string AnswerMessageBox(DWORD dwProcessId, int nButton, DWORD dwTimeoutMs = 20000, HWND* phOwner = nullptr,
+                             std::string* pstrIcon = nullptr);
 
 // A visible save or open dialog of the process; NULL on time-out.
 HWND WaitForFileDialog(DWORD dwProcessId, DWORD dwTimeoutMs = 20000);
