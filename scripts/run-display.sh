@@ -37,20 +37,28 @@ velora_run_show() {
     return 0
   fi
   "$velora_scripts/wine-exec.sh" "$run_dir" "$program" &
-  local display _ class
-  display=$(cat "$run_dir/display")
   # Wine names a program's X windows' class after its executable, in lower case.
+  local class shown=0
   class=$(basename "$program" | tr '[:upper:]' '[:lower:]')
-  local shown=0
-  for _ in $(seq 120); do
-    DISPLAY=$display xdotool search --onlyvisible --classname "^$class\$" >/dev/null 2>&1 && shown=1 && break
-    sleep 0.5
-  done
+  velora_wait_window "$run_dir" --classname "^$class\$" && shown=1
   [ "$shown" = 0 ] || sleep 5
-  DISPLAY=$display import -window root "$shot"
+  DISPLAY=$(cat "$run_dir/display") import -window root "$shot"
   echo "run: screenshot saved to $shot"
   if [ "$shown" = 0 ]; then
     echo "run: $(basename "$program") showed no window within a minute" >&2
     return 1
   fi
+}
+
+# velora_wait_window RUN_DIR --classname|--name PATTERN: waits up to a minute for a visible
+# window on the run's display whose X class name or title matches; fails when none came.
+velora_wait_window() {
+  local display _
+  display=$(cat "$1/display")
+  for _ in $(seq 120); do
+    # One search was seen to wait for the X server for good: each is bounded.
+    DISPLAY=$display timeout 10 xdotool search --onlyvisible "$2" "$3" >/dev/null 2>&1 && return 0
+    sleep 0.5
+  done
+  return 1
 }

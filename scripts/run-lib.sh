@@ -47,6 +47,10 @@ velora_make_prefix() {
     # No window manager runs on the test display: Wine would wait for one 2 s at every hide of a managed window.
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    # Windows' caption, border, menu and scroll bar sizes instead of Wine's smaller ones: the
+    # skinned dialogs draw their titles where Windows' caption leaves room for them.
+    local metrics=$velora_scripts/window-metrics.reg
+    "$WINE" reg import "Z:${metrics//\//\\}" >/dev/null 2>&1
     # The prefix's first start can leave two service managers behind; the RPC service
     # (needed by every URL moniker, so by the browser control) then never starts and each
     # navigation waits 10 s for it. So the set-up ends completely before anything runs.

@@ -12,9 +12,14 @@ run_dir="$VELORA_BUILD/run-update"
 velora_run_start "$run_dir"
 port=$velora_run_port
 
+# A fresh install each time: Velora with its skins and its data folder, whose configuration file
+# (empty: no account) makes it check its version at start.
 install="$run_dir/install"
-mkdir -p "$install"
+rm -rf "$install"
+mkdir -p "$install/data"
 cp "$VELORA_BUILD/velora/Velora.exe" "$VELORA_BUILD/velora/Update.exe" "$install/"
+cp -r "$VELORA_ROOT/Skins" "$install/"
+: >"$install/data/config.vr"
 cp "$VELORA_BUILD/tests/fixture_update_stub.exe" "$install/unins000.exe"
 head -c 5242880 /dev/urandom >"$run_dir/standin-files/setup.exe"
 
@@ -35,7 +40,11 @@ for _ in range(2):
 PY
 
 "$here/wine-exec.sh" "$run_dir" "$install/Velora.exe" &
-sleep 3
+# Update starts once Velora's offer is on the screen, so its wizard comes up in front of both.
+if ! velora_wait_window "$run_dir" --name '^维罗路书$'; then
+  echo "run-update: Velora offered no update within a minute" >&2
+  exit 1
+fi
 if [ -n "$velora_user_display" ]; then
   echo "run-update: the wizard is starting on $velora_user_display; Finish and OK end Velora and start unins000.exe."
 else

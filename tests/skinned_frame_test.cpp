@@ -4,6 +4,8 @@
 #include "ctrl/custombutton.h"
 #include "ctrl/customedit.h"
 #include "ctrl/hyperlinkstatic.h"
+#include "framework/dc.h"
+#include "framework/resources.h"
 #include "net/serviceroot.h"
 #include "skin_colours.h"
 #include "tests/support/appdriver.h"
@@ -17,9 +19,11 @@
 #include "velora/resource.h"
 
 #include <gtest/gtest.h>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <gdiplus.h>
 #include <string>
 
 namespace {
@@ -27,6 +31,7 @@ namespace {
 struct CDialogKind {
     const char* pszName;
     int nControl;
+    UINT nIDTitle;
     std::function<INT_PTR(const std::function<void(CDialogDriver&)>&)> run;
     bool bLongTitle; // four characters ("用户登录", "用户注册") or two ("设置")
     // Centred on the screen by the dialog itself, or by the framework on its owner, the
@@ -35,12 +40,12 @@ struct CDialogKind {
 };
 
 const CDialogKind kDialogs[] = {
-    {"login", IDC_BTN_LOGIN, [](auto script) { return DialogClient::Run<CDialogLogin>(IDC_BTN_LOGIN, script); }, true,
-     true},
-    {"register", IDC_BTN_REGISTER,
+    {"login", IDC_BTN_LOGIN, IDS_LOGIN_TITLE,
+     [](auto script) { return DialogClient::Run<CDialogLogin>(IDC_BTN_LOGIN, script); }, true, true},
+    {"register", IDC_BTN_REGISTER, IDS_REGISTER_TITLE,
      [](auto script) { return DialogClient::Run<CDialogRegister>(IDC_BTN_REGISTER, script); }, true, true},
-    {"settings", IDC_BTN_BIND, [](auto script) { return DialogClient::Run<CDialogSet>(IDC_BTN_BIND, script); }, false,
-     false},
+    {"settings", IDC_BTN_BIND, IDS_SETTINGS_TITLE,
+     [](auto script) { return DialogClient::Run<CDialogSet>(IDC_BTN_BIND, script); }, false, false},
 };
 
 SIZE WindowSize(HWND hWnd)
@@ -101,6 +106,42 @@ int DarkestInBlack(HWND hDlg, HWND hLabel)
     return nDarkest;
 }
 
+// How many pixels of the title's line differ on the screen from the title as the frame
+// draws it, white "宋体" 12 px bold at (15, 8) of the top banner. The line is the box the
+// text is laid out in, down to the font's descent: where the client area reaches into it,
+// it hides the lower part of the title.
+int TitleDifferences(HWND hDlg, UINT nIDTitle)
+{
+    const int kWidth = 100, kHeight = kSkinHeight_dlg_login_top_banner;
+    const COLORREF crBanner = kSkinFlat_dlg_login_top_banner;
+    RECT rcWindow;
+    GetWindowRect(hDlg, &rcWindow);
+    CScreenArea screen(RECT{rcWindow.left, rcWindow.top, rcWindow.left + kWidth, rcWindow.top + kHeight});
+    HDC hScreen = GetDC(NULL);
+    COffscreenBuffer title(hScreen, kWidth, kHeight);
+    ReleaseDC(NULL, hScreen);
+    Gdiplus::RectF box;
+    {
+        Gdiplus::Graphics graphics(title);
+        graphics.Clear(Gdiplus::Color(GetRValue(crBanner), GetGValue(crBanner), GetBValue(crBanner)));
+        Gdiplus::FontFamily family(L"宋体");
+        Gdiplus::Font font(&family, 12, Gdiplus::FontStyleBold, Gdiplus::UnitPixel);
+        Gdiplus::SolidBrush white(Gdiplus::Color(255, 255, 255));
+        std::wstring strTitle = AfxLoadString(nIDTitle).Wide();
+        graphics.DrawString(strTitle.c_str(), -1, &font, Gdiplus::PointF(15, 8), &white);
+        graphics.MeasureString(strTitle.c_str(), -1, &font, Gdiplus::PointF(15, 8), &box);
+    }
+    int nInk = 0, nDifferent = 0;
+    for (int y = static_cast<int>(box.Y); y < static_cast<int>(std::ceil(box.GetBottom())); ++y) {
+        for (int x = static_cast<int>(box.X); x < static_cast<int>(std::ceil(box.GetRight())); ++x) {
+            nInk += GetPixel(title, x, y) == RGB(255, 255, 255);
+            nDifferent += screen.At(x, y) != GetPixel(title, x, y);
+        }
+    }
+    EXPECT_GT(nInk, 20) << "no title drawn here";
+    return nDifferent;
+}
+
 LPARAM ScreenPoint(HWND hWnd, int x, int y)
 {
     RECT rc;
@@ -116,8 +157,8 @@ protected:
 
 } // namespace
 
-// Nine slices at their places, the title of each dialog, grey labels on white; the
-// dialog centred where it belongs.
+// Nine slices at their places, the whole title of each dialog above the client area,
+// grey labels on white; the dialog centred where it belongs.
 TEST_F(SkinnedFrame, EachDialogWearsTheSkinWithItsTitle)
 {
     for (const CDialogKind& kind : kDialogs) {
@@ -148,6 +189,7 @@ TEST_F(SkinnedFrame, EachDialogWearsTheSkinWithItsTitle)
                 EXPECT_GT(nSecondHalf, 10) << kind.pszName;
             else
                 EXPECT_EQ(0, nSecondHalf) << kind.pszName;
+            EXPECT_EQ(0, TitleDifferences(dlg.Get(), kind.nIDTitle)) << kind.pszName << ": the title is not whole";
 
             CAppDriver::Screenshot(dlg.Get(), WinePath(VELORA_SCREENSHOTS) + "\\dialog-" + kind.pszName + ".png");
             RECT rcLabel;

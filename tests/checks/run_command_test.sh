@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The README's run commands, each run as a new user runs it: from the checkout, with no
 # variable of ours set and no display. Each must end with exit status 0 and leave a
-# screenshot with a program window on it, not an empty screen. They build into the same
-# folders, so they run one after the other.
-# Usage: run_command_test.sh SCRIPT SCREENSHOT [SCRIPT SCREENSHOT...]   (relative to the checkout)
+# screenshot that shows what the README says: Velora's frame with its skinned caption band
+# and, for the update flow, the wizard's first page with the release notes in front of it.
+# They build into the same folders, so they run one after the other.
+# Usage: run_command_test.sh SCRIPT SCREENSHOT velora|velora+wizard [...]   (relative to the checkout)
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 if [ -z "${VELORA_COMMAND_NET:-}" ] && unshare --net true 2>/dev/null; then
@@ -13,32 +14,55 @@ fi
 for v in $(compgen -e | grep '^VELORA_'); do unset "$v"; done
 unset DISPLAY
 
-# An empty Xvfb screen is one colour (or a black and white weave); a program window brings
-# its own colours over a good part of it.
 check_screenshot() {
-  /usr/bin/python3 - "$1" <<'PY'
+  /usr/bin/python3 - "$1" "$2" "$root/Skins/bg_title_bar.png" <<'PY'
 import sys
 from PIL import Image
-image = Image.open(sys.argv[1]).convert("RGB")
-pixels = list(image.getdata())
-painted = sum(1 for p in pixels if p not in ((0, 0, 0), (255, 255, 255))) / len(pixels)
-colours = len(set(pixels))
-print("%s: %.0f%% of the screen painted, %d colours" % (sys.argv[1], painted * 100, colours))
-sys.exit(0 if painted >= 0.1 and colours >= 16 else 1)
+shot, shows, skin = sys.argv[1:4]
+image = Image.open(shot).convert("RGB")
+pixels, band = image.load(), Image.open(skin).convert("RGB").load()
+width, height = image.size
+ok = True
+
+# Velora's 920 x 680 frame is centred on the screen. Between the settings entry and the window
+# buttons (and right of the wizard) its caption band shows nothing but the band's background
+# image, pixel for pixel: unpainted, it is black.
+left, top = width // 2 - 460, height // 2 - 340
+strip = [(x, y) for y in range(57) for x in range(548, 798)]
+same = sum(pixels[left + x, top + y] == band[x, y] for x, y in strip) / len(strip)
+print("%s: %.0f%% of the caption band's strip shows its skin" % (shot, same * 100))
+ok = ok and same >= 0.98
+
+if shows == "velora+wizard":
+    # The wizard sits at the top left, in front. Its first page's list shows the heading and the
+    # four lines of release notes, dark text from x = 35, each at least seven characters
+    # long: a list covered by Velora's frame (from x = 52) or an empty one shows no such lines,
+    # a black screen one block.
+    lines = []
+    for y in range(30, 290):
+        ink = [x for x in range(30, 320) if max(pixels[x, y]) < 0x60]
+        if ink and lines and y - lines[-1][1] <= 3:
+            lines[-1] = [max(lines[-1][0], ink[-1]), y]
+        elif ink:
+            lines.append([ink[-1], y])
+    print("%s: the wizard's list shows %d lines of text, ending at x = %s" %
+          (shot, len(lines), ", ".join(str(right) for right, _ in lines)))
+    ok = ok and len(lines) == 5 and all(right > 100 for right, _ in lines)
+sys.exit(0 if ok else 1)
 PY
 }
 
 failures=0
-while [ $# -ge 2 ]; do
-  script=$1 shot=$root/$2 log=$PWD/$(basename "$1" .sh).log
-  shift 2
+while [ $# -ge 3 ]; do
+  script=$1 shot=$root/$2 shows=$3 log=$PWD/$(basename "$1" .sh).log
+  shift 3
   rm -f "$shot"
   if ! (cd "$root" && bash "$script") >"$log" 2>&1; then
     echo "$script failed:"
     tail -n 20 "$log"
     failures=$((failures + 1))
-  elif ! check_screenshot "$shot"; then
-    echo "$script left no program window on its screenshot"
+  elif ! check_screenshot "$shot" "$shows"; then
+    echo "$script did not leave on its screenshot what it shows"
     failures=$((failures + 1))
   fi
 done
