@@ -41,8 +41,14 @@ INT_PTR CFileDialog::DoModal()
     HWND hGivenOwner = m_ofn.hwndOwner;
     if (!hGivenOwner)
         m_ofn.hwndOwner = AfxGetModalOwner();
+    HWND hOwner = m_ofn.hwndOwner;
+    BOOL bOwnerEnabled = hOwner && IsWindowEnabled(hOwner);
     BOOL bChosen = m_bOpenFileDialog ? GetOpenFileNameA(&m_ofn) : GetSaveFileNameA(&m_ofn);
     m_ofn.hwndOwner = hGivenOwner;
+    // A dialog ended by WM_QUIT can leave its owner disabled (seen under Wine): the owner
+    // is usable again as it was before, whatever ended the dialog.
+    if (bOwnerEnabled && IsWindow(hOwner) && !IsWindowEnabled(hOwner))
+        EnableWindow(hOwner, TRUE);
     // The application is quitting when the dialog's loop met WM_QUIT (and put it back for
     // the application's own loop): the system may then report the proposed name as
     // chosen, but no one chose it.

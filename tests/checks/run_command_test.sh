@@ -34,20 +34,21 @@ print("%s: %.0f%% of the caption band's strip shows its skin" % (shot, same * 10
 ok = ok and same >= 0.98
 
 if shows == "velora+wizard":
-    # The wizard sits at the top left, in front. Its first page's list shows the heading and the
-    # four lines of release notes, dark text from x = 35, each at least seven characters
-    # long: a list covered by Velora's frame (from x = 52) or an empty one shows no such lines,
-    # a black screen one block.
+    # The wizard sits centred on the screen, in front. Its first page's list shows the heading
+    # and the four lines of release notes, dark text from about 255 px left of the centre, each
+    # at least seven characters long: a list covered by Velora's frame or an empty one shows no
+    # such lines, a black screen one block.
+    cx, cy = width // 2, height // 2
     lines = []
-    for y in range(30, 290):
-        ink = [x for x in range(30, 320) if max(pixels[x, y]) < 0x60]
+    for y in range(cy - 170, cy - 60):
+        ink = [x for x in range(cx - 270, cx + 10) if max(pixels[x, y]) < 0x60]
         if ink and lines and y - lines[-1][1] <= 3:
             lines[-1] = [max(lines[-1][0], ink[-1]), y]
         elif ink:
             lines.append([ink[-1], y])
     print("%s: the wizard's list shows %d lines of text, ending at x = %s" %
           (shot, len(lines), ", ".join(str(right) for right, _ in lines)))
-    ok = ok and len(lines) == 5 and all(right > 100 for right, _ in lines)
+    ok = ok and len(lines) == 5 and all(right > cx - 200 for right, _ in lines)
 sys.exit(0 if ok else 1)
 PY
 }
