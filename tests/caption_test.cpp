@@ -7,6 +7,7 @@
 #include "tests/support/dialogcloser.h"
 #include "tests/support/framedesk.h"
 #include "tests/support/standin.h"
+#include "tests/support/wait.h"
 #include "util/windowmessages.h"
 #include "velora/caption.h"
 #include "velora/leftcontainer.h"
@@ -14,6 +15,7 @@
 #include "velora/veloraapp.h"
 
 #include <gtest/gtest.h>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -109,8 +111,11 @@ TEST_F(Caption, HitTestsTheWindowButtonsByTheirLeftAndTopEdges)
     }
 }
 
+// Each mark is timed from one motion of the pointer until the screen shows it, with the
+// system's hover time long: a user's setting that the marks must not wait for.
 TEST_F(Caption, HoverMarksWhatIsUnderThePointerUntilItLeaves)
 {
+    CHoverTimeSetting hoverTime(3000);
     CMainFrame* pFrame = Frame();
     pFrame->GetCaption().SetSelection(selectBookPlaza);
     const struct {
@@ -125,18 +130,44 @@ TEST_F(Caption, HoverMarksWhatIsUnderThePointerUntilItLeaves)
         {&Part(partMaximize), kSkinFlat_bg_op_window, kSkinFlat_bg_title_bar},
         {&Part(partClose), kSkinFlat_bg_close, kSkinFlat_bg_title_bar},
     };
-    for (const auto& over : elements) {
-        MoveMouse(Centre(*over.pRect));
-        for (const auto& element : elements)
-            EXPECT_EQ(&element == &over ? element.hovered : element.otherwise,
-                      WindowPixel(element.pRect->left + 1, element.pRect->top + 1))
-                << "element at x " << element.pRect->left << ", pointer over x " << over.pRect->left;
-    }
-    MoveMouse(InClientArea());
-    Pump(300);
-    for (const auto& element : elements)
-        EXPECT_EQ(element.otherwise, WindowPixel(element.pRect->left + 1, element.pRect->top + 1))
-            << "after leaving, element at x " << element.pRect->left;
+    const int nCount = static_cast<int>(std::size(elements));
+    // What the screen shows at each element's corner with the pointer over element nOver
+    // (-1: over none of them). The corners share one row of the window, read at once.
+    auto expected = [&](int i, int nOver) { return i == nOver ? elements[i].hovered : elements[i].otherwise; };
+    const int nRow = elements[0].pRect->top + 1;
+    auto row = [&] {
+        POINT pt = FromWindow(0, nRow);
+        return CScreenArea(RECT{pt.x, pt.y, pt.x + 920, pt.y + 1});
+    };
+    auto shown = [&](const CScreenArea& screen, int i) { return screen.At(elements[i].pRect->left + 1, 0); };
+    auto shows = [&](int nOver) {
+        CScreenArea screen = row();
+        for (int i = 0; i < nCount; ++i) {
+            if (shown(screen, i) != expected(i, nOver))
+                return false;
+        }
+        return true;
+    };
+    // From element nFrom (shown as hovered first) to ptTo, where element nOver is hovered.
+    auto expectShownSoon = [&](int nFrom, POINT ptTo, int nOver, const std::string& strWhere) {
+        DWORD dwMs = MiddleOfThree("caption as it should be after the pointer's move to " + strWhere, [&]() -> DWORD {
+            MoveMouse(Centre(*elements[nFrom].pRect));
+            if (!PumpUntil([&] { return shows(nFrom); }, 2000))
+                return INFINITE;
+            return MoveMouseAndTime(ptTo, [&] { return shows(nOver); });
+        });
+        EXPECT_LT(dwMs, 200u) << strWhere;
+        CScreenArea screen = row();
+        for (int i = 0; i < nCount; ++i)
+            EXPECT_EQ(expected(i, nOver), shown(screen, i))
+                << "element at x " << elements[i].pRect->left << ", pointer at " << strWhere;
+    };
+    for (int i = 0; i < nCount; ++i)
+        expectShownSoon((i + nCount - 1) % nCount, Centre(*elements[i].pRect), i,
+                        "the part at x " + std::to_string(elements[i].pRect->left));
+    const int nMaximize = 5;
+    expectShownSoon(nMaximize, InClientArea(), -1, "the client area");
+    expectShownSoon(nMaximize, FromWindow(-40, 14), -1, "off the frame");
 }
 
 TEST_F(Caption, BookMenuSelectsAndAsksForItsCategoryOnce)

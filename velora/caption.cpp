@@ -195,6 +195,11 @@ BOOL CCaption::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lR
     case WM_NCMOUSELEAVE:
         OnNcMouseLeave();
         return TRUE;
+    case WM_TIMER:
+        if (wParam != kHoverRepaintTimer)
+            break;
+        OnHoverRepaintDue();
+        return TRUE;
     }
     return FALSE;
 }
@@ -309,18 +314,22 @@ void CCaption::OnNcLButtonDown(UINT nHitTest, POINT point)
 
 // Leave notices are asked for the non-client area: without that the system would send
 // a client-area leave at once and never the non-client one, and the hover mark would stay.
+// Hover is asked too, with a hover time of 1 ms, which nothing here answers: some systems
+// (Wine) look for the pointer's leaving only on a timer as long as the hover time, since
+// once the pointer is over a child window or outside, the frame sees no more moves. With
+// the default hover time (a user's setting) the box and the hover mark stayed that long.
 void CCaption::OnNcMouseMove(UINT nHitTest, POINT point)
 {
     POINT pt = ToWindow(point);
     if (IsIn(partUserHead, pt)) {
         if (IsLoggedIn())
             m_frame.ShowFloatBox();
+        RepaintForHover(HoverAt(nHitTest, pt), FALSE);
     } else {
-        m_frame.HideFloatBox();
+        RepaintForHover(HoverAt(nHitTest, pt), m_frame.HideFloatBox());
     }
-    Repaint(HoverAt(nHitTest, ToWindow(point)));
     if (!m_bMouseTracking) {
-        TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE | TME_NONCLIENT, m_frame.m_hWnd, HOVER_DEFAULT};
+        TRACKMOUSEEVENT tme = {sizeof(tme), TME_HOVER | TME_LEAVE | TME_NONCLIENT, m_frame.m_hWnd, 1};
         m_bMouseTracking = _TrackMouseEvent(&tme);
     }
     m_frame.Default();
@@ -329,9 +338,30 @@ void CCaption::OnNcMouseMove(UINT nHitTest, POINT point)
 void CCaption::OnNcMouseLeave()
 {
     m_bMouseTracking = FALSE;
-    Repaint();
-    m_frame.HideFloatBox();
+    RepaintForHover(hoverNothing, m_frame.HideFloatBox());
     m_frame.Default();
+}
+
+// Right after the box was hidden the band's paint waits a moment, once this thread is
+// idle: the paint takes long, and some systems (Wine on X) restore the screen under the
+// box only when the thread that owns the windows there is idle.
+void CCaption::RepaintForHover(int nHover, BOOL bBoxHidden)
+{
+    if (bBoxHidden || m_bHoverRepaintDue) {
+        m_nHoverDue = nHover;
+        if (!m_bHoverRepaintDue)
+            m_bHoverRepaintDue = SetTimer(m_frame.m_hWnd, kHoverRepaintTimer, USER_TIMER_MINIMUM, NULL) != 0;
+        if (m_bHoverRepaintDue)
+            return;
+    }
+    Repaint(nHover);
+}
+
+void CCaption::OnHoverRepaintDue()
+{
+    KillTimer(m_frame.m_hWnd, kHoverRepaintTimer);
+    m_bHoverRepaintDue = FALSE;
+    Repaint(m_nHoverDue);
 }
 
 int CCaption::HoverAt(UINT nHitTest, POINT ptWindow) const

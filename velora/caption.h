@@ -71,6 +71,10 @@ private:
     void OnNcLButtonDown(UINT nHitTest, POINT point);
     void OnNcMouseMove(UINT nHitTest, POINT point);
     void OnNcMouseLeave();
+    // The band repainted for what the pointer is over, at once or, just after the box
+    // was hidden, a moment later.
+    void RepaintForHover(int nHover, BOOL bBoxHidden);
+    void OnHoverRepaintDue();
     // The hover code for a point in window coordinates whose hit-test code is nHitTest.
     int HoverAt(UINT nHitTest, POINT ptWindow) const;
     // The book-menu selection a click at ptWindow makes, or -1.
@@ -93,6 +97,9 @@ private:
     RECT m_rcMax = {};
     RECT m_rcMin = {};
     BOOL m_bMouseTracking = FALSE;
+    static const UINT_PTR kHoverRepaintTimer = 1;
+    BOOL m_bHoverRepaintDue = FALSE;
+    int m_nHoverDue = hoverNothing;
 };
 
 #endif

@@ -49,9 +49,10 @@ public:
     void SelectBookMenu(int nSelection);
 
     // The caption shows the floating user-info box while the pointer is over the user
-    // area and the user is logged in, and hides it otherwise.
+    // area and the user is logged in, and hides it otherwise. HideFloatBox tells whether
+    // the box was on the screen.
     void ShowFloatBox();
-    void HideFloatBox();
+    BOOL HideFloatBox();
     CCaption& GetCaption() { return m_caption; }
 
     // What the service tasks change, on the UI thread. AdoptNodes gives the nodes to the

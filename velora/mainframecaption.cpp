@@ -60,11 +60,13 @@ void CMainFrame::ShowFloatBox()
         pPanel->ShowWindow(SW_SHOWNOACTIVATE);
 }
 
-void CMainFrame::HideFloatBox()
+BOOL CMainFrame::HideFloatBox()
 {
     if (!m_pFloatBox)
-        return;
+        return FALSE;
+    BOOL bShown = m_pFloatBox->IsWindowVisible();
     if (CUInfoPanelDialog* pPanel = m_pFloatBox->GetPanel())
         pPanel->ShowWindow(SW_HIDE);
     m_pFloatBox->ShowWindow(SW_HIDE);
+    return bShown;
 }

@@ -8,7 +8,12 @@
 #include "velora/resource.h"
 #include "velora/veloraapp.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <iterator>
 #include <cstdlib>
+#include <thread>
 
 namespace {
 
@@ -91,6 +96,43 @@ void MoveMouse(POINT ptScreen)
 {
     SendMouse(MOUSEEVENTF_MOVE, ptScreen);
     Pump(150);
+}
+
+DWORD MoveMouseAndTime(POINT ptScreen, const std::function<bool()>& done, DWORD dwTimeoutMs)
+{
+    std::atomic<bool> bFinished{false};
+    DWORD dwStart = GetTickCount();
+    DWORD dwTaken = dwTimeoutMs;
+    std::thread watcher([&] {
+        if (WaitUntil(done, dwTimeoutMs, 15))
+            dwTaken = GetTickCount() - dwStart;
+        bFinished = true;
+    });
+    SendMouse(MOUSEEVENTF_MOVE, ptScreen);
+    PumpUntil([&] { return bFinished.load(); }, dwTimeoutMs + 5000);
+    watcher.join();
+    return dwTaken;
+}
+
+DWORD MiddleOfThree(const std::string& strWhat, const std::function<DWORD()>& timeOnce)
+{
+    DWORD times[3];
+    for (DWORD& dwMs : times)
+        dwMs = timeOnce();
+    printf("%s: %lu, %lu, %lu ms\n", strWhat.c_str(), times[0], times[1], times[2]);
+    std::sort(std::begin(times), std::end(times));
+    return times[1];
+}
+
+CHoverTimeSetting::CHoverTimeSetting(UINT nMs)
+{
+    SystemParametersInfoA(SPI_GETMOUSEHOVERTIME, 0, &m_nBefore, 0);
+    SystemParametersInfoA(SPI_SETMOUSEHOVERTIME, nMs, NULL, 0);
+}
+
+CHoverTimeSetting::~CHoverTimeSetting()
+{
+    SystemParametersInfoA(SPI_SETMOUSEHOVERTIME, m_nBefore, NULL, 0);
 }
 
 // Clicks are kept further apart than a double click, which would arrive as one.

@@ -10,6 +10,8 @@
 #include "velora/mainframe.h"
 
 #include <windows.h>
+#include <functional>
+#include <string>
 
 class CLeftContainer;
 class CVeloraApp;
@@ -34,6 +36,26 @@ bool Near(COLORREF a, COLORREF b, int nTolerance = 0);
 // Real input: the pointer moved there, or a left click there (never taken for the
 // second of a double click); messages pumped after.
 void MoveMouse(POINT ptScreen);
+// The pointer moved there in one motion, messages pumped meanwhile; how many milliseconds
+// passed until done() held (at most dwTimeoutMs). done() is asked on a thread of its own
+// every few milliseconds, as a person would look at the screen, whatever this thread is
+// busy with: it must only read the screen or other threads' state.
+DWORD MoveMouseAndTime(POINT ptScreen, const std::function<bool()>& done, DWORD dwTimeoutMs = 3000);
+// The middle one of three timings, each taken by timeOnce (a loaded machine may stall any
+// one of them); all three printed after pszWhat.
+DWORD MiddleOfThree(const std::string& strWhat, const std::function<DWORD()>& timeOnce);
+
+// The system's hover time (a user's setting) set to nMs while the object lives.
+class CHoverTimeSetting {
+public:
+    explicit CHoverTimeSetting(UINT nMs);
+    ~CHoverTimeSetting();
+    CHoverTimeSetting(const CHoverTimeSetting&) = delete;
+    CHoverTimeSetting& operator=(const CHoverTimeSetting&) = delete;
+
+private:
+    UINT m_nBefore = HOVER_DEFAULT;
+};
 void Click(POINT ptScreen);
 void Drag(POINT ptFrom, POINT ptTo);
 } // namespace FrameDesk
