@@ -37,17 +37,19 @@ velora_run_show() {
     return 0
   fi
   "$velora_scripts/wine-exec.sh" "$run_dir" "$program" &
-  local display _ class
+  local display class
   display=$(cat "$run_dir/display")
   # Wine names a program's X windows' class after its executable, in lower case.
   class=$(basename "$program" | tr '[:upper:]' '[:lower:]')
-  local shown=0
-  for _ in $(seq 120); do
-    DISPLAY=$display xdotool search --onlyvisible --classname "^$class\$" >/dev/null 2>&1 && shown=1 && break
+  # A minute by the clock, however long each look takes on a loaded machine; an X client
+  # waits for as long as another client holds the server, so each look has a bound too.
+  local shown=0 deadline=$((SECONDS + 60))
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    DISPLAY=$display timeout 10 xdotool search --onlyvisible --classname "^$class\$" >/dev/null 2>&1 && shown=1 && break
     sleep 0.5
   done
   [ "$shown" = 0 ] || sleep 5
-  DISPLAY=$display import -window root "$shot"
+  DISPLAY=$display timeout 60 import -window root "$shot"
   echo "run: screenshot saved to $shot"
   if [ "$shown" = 0 ]; then
     echo "run: $(basename "$program") showed no window within a minute" >&2

@@ -30,27 +30,46 @@ velora_start_xvfb() {
 }
 
 # Makes a fresh Wine prefix in RUN_DIR/wineprefix for RUN_DIR/arch, set up for the tests.
+# On a loaded machine Wine's first start of a prefix now and then leaves two service
+# managers behind, and the prefix's wineserver then never ends: a set-up that has not
+# ended within its bounds is stopped and made anew.
 velora_make_prefix() {
+  local run_dir=$1 try
+  for try in 1 2 3; do
+    velora_try_prefix "$run_dir" && return 0
+    echo "test-run: the Wine prefix's set-up in $run_dir failed or did not end (try $try of 3)" >&2
+  done
+  return 1
+}
+
+# One try of velora_make_prefix: false, with everything the prefix runs ended, when a
+# step failed or did not end in time.
+velora_try_prefix() {
   local run_dir=$1
   (
     source "$velora_scripts/wine-env.sh" "$run_dir"
+    # A step that fails, or has not ended within its seconds, ends the try.
+    step() { timeout "$@" || exit; }
+    reg() { step 60 "$WINE" reg add "$@" /f >/dev/null 2>&1; }
+    trap '[ $? = 0 ] || timeout 30 "$WINESERVER" -k 2>/dev/null' EXIT
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
-    "$WINE" wineboot -i >/dev/null 2>&1
+    # About 10 s on an idle machine, 25 s with a whole suite starting beside it.
+    step 180 "$WINE" wineboot -i >/dev/null 2>&1
     local fonts='HKCU\Software\Wine\Fonts\Replacements'
     # A face with both Chinese and Latin glyphs for both names the client draws with: GDI+
     # takes no glyph from a linked font, so digits in "宋体" text (the client's version) and
     # Chinese in the caption's "Arial" paths would show as empty boxes.
-    "$WINE" reg add "$fonts" /v "宋体" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
-    "$WINE" reg add "$fonts" /v "Arial" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
-    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+    reg "$fonts" /v "宋体" /d "WenQuanYi Micro Hei"
+    reg "$fonts" /v "Arial" /d "WenQuanYi Micro Hei"
+    reg 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N
     # No window manager runs on the test display: Wine would wait for one 2 s at every hide of a managed window.
-    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-    # The prefix's first start can leave two service managers behind; the RPC service
-    # (needed by every URL moniker, so by the browser control) then never starts and each
-    # navigation waits 10 s for it. So the set-up ends completely before anything runs.
-    "$WINESERVER" -w
+    reg 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
+    reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
+    # The set-up ends completely before anything runs: left behind, the two service managers
+    # keep the RPC service (needed by every URL moniker, so by the browser control) from
+    # starting, and each navigation waits 10 s for it. A sound set-up ends within seconds.
+    step 60 "$WINESERVER" -w
   )
 }
 
