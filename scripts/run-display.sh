@@ -42,7 +42,7 @@ velora_run_show() {
   class=$(basename "$program" | tr '[:upper:]' '[:lower:]')
   velora_wait_window "$run_dir" --classname "^$class\$" && shown=1
   [ "$shown" = 0 ] || sleep 5
-  DISPLAY=$(cat "$run_dir/display") import -window root "$shot"
+  DISPLAY=$(cat "$run_dir/display") timeout 60 import -window root "$shot"
   echo "run: screenshot saved to $shot"
   if [ "$shown" = 0 ]; then
     echo "run: $(basename "$program") showed no window within a minute" >&2

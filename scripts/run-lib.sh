@@ -30,32 +30,69 @@ velora_start_xvfb() {
 }
 
 # Makes a fresh Wine prefix in RUN_DIR/wineprefix for RUN_DIR/arch, set up for the tests.
+# One Windows process, the registry editor, runs from the prefix's first start to its last
+# setting: a Wine process that starts while the wineserver ends a session (a few seconds
+# after the last process ended, which a loaded machine easily hits between one short
+# command and the next) leaves that session's service managers running for ever, and the
+# wineserver with them. The set-up has bounds all the same: one that fails or overruns
+# them is made anew.
 velora_make_prefix() {
+  local run_dir=$1 try
+  for try in 1 2 3; do
+    velora_try_prefix "$run_dir" && return 0
+    echo "test-run: the Wine prefix's set-up in $run_dir failed or did not end (try $try of 3)" >&2
+  done
+  return 1
+}
+
+# One try of velora_make_prefix: false, with everything the prefix runs ended, when a
+# step failed or did not end in time.
+velora_try_prefix() {
   local run_dir=$1
   (
     source "$velora_scripts/wine-env.sh" "$run_dir"
+    trap '[ $? = 0 ] || timeout 30 "$WINESERVER" -k 2>/dev/null' EXIT
     rm -rf "$WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
-    "$WINE" wineboot -i >/dev/null 2>&1
-    local fonts='HKCU\Software\Wine\Fonts\Replacements'
-    # A face with both Chinese and Latin glyphs for both names the client draws with: GDI+
-    # takes no glyph from a linked font, so digits in "宋体" text (the client's version) and
-    # Chinese in the caption's "Arial" paths would show as empty boxes.
-    "$WINE" reg add "$fonts" /v "宋体" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
-    "$WINE" reg add "$fonts" /v "Arial" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
-    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
-    # No window manager runs on the test display: Wine would wait for one 2 s at every hide of a managed window.
-    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-    # Windows' caption, border, menu and scroll bar sizes instead of Wine's smaller ones: the
-    # skinned dialogs draw their titles where Windows' caption leaves room for them.
-    local metrics=$velora_scripts/window-metrics.reg
-    "$WINE" reg import "Z:${metrics//\//\\}" >/dev/null 2>&1
-    # The prefix's first start can leave two service managers behind; the RPC service
-    # (needed by every URL moniker, so by the browser control) then never starts and each
-    # navigation waits 10 s for it. So the set-up ends completely before anything runs.
-    "$WINESERVER" -w
+    velora_prefix_settings >"$run_dir/prefix-settings.reg"
+    # About 20 s on an idle machine, a minute with a whole suite starting beside it.
+    timeout 240 "$WINE" regedit /S "Z:${run_dir//\//\\}\\prefix-settings.reg" >/dev/null 2>&1 || exit
+    # The set-up ends completely before anything runs: a session left behind keeps the RPC
+    # service (needed by every URL moniker, so by the browser control) from starting, and
+    # each navigation waits 10 s for it. A sound set-up ends within seconds.
+    timeout 60 "$WINESERVER" -w || exit
+    grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" && grep -q '^"CaptionHeight"="-330"' "$WINEPREFIX/user.reg"
   )
+}
+
+# The prefix's settings as a registry file (UTF-16 with its byte-order mark, CR LF lines).
+# "宋体" and "Arial" get a face with both Chinese and Latin glyphs: GDI+ takes no glyph from
+# a linked font, so digits in "宋体" text (the client's version) and Chinese in the
+# caption's "Arial" paths would show as empty boxes. Windows are unmanaged: no window
+# manager runs on the test display, and Wine would wait for one 2 s at every hide of a
+# managed window. A crash ends the program with its exit code instead of a dialog. Last,
+# Windows' caption, border, menu and scroll bar sizes instead of Wine's smaller ones
+# (window-metrics.reg): the skinned dialogs draw their titles where Windows' caption leaves
+# room for them.
+velora_prefix_settings() {
+  printf '\xff\xfe'
+  {
+    cat <<'REG'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"宋体"="WenQuanYi Micro Hei"
+"Arial"="WenQuanYi Micro Hei"
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Decorated"="N"
+"Managed"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+
+REG
+    sed 1d "$velora_scripts/window-metrics.reg"
+  } | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE
 }
 
 # Copies the prefix of TEMPLATE_RUN_DIR into RUN_DIR: the system folder (hundreds of MB that
