@@ -14,9 +14,6 @@ if [ "$VELORA_TEST_ARCH" != i686 ]; then
 fi
 cd "$VELORA_BUILD"
 status=0
-# A test program that fails is run once more, its first failure printed above: under a
-# loaded parallel suite a whole program has been seen to find no display from its first
-# test on, and passing alone. A fault of the product fails both runs.
-ctest --output-on-failure -j"$(nproc)" --repeat until-pass:2 "$@" || status=$?
+ctest --output-on-failure -j"$(nproc)" "$@" || status=$?
 echo "velora: tested the $VELORA_TEST_ARCH build: $VELORA_TEST_ARCH_WHY"
 exit "$status"
