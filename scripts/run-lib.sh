@@ -95,6 +95,31 @@ REG
   } | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE
 }
 
+# Brings the desktop of RUN_DIR's prefix up with READY.exe, a program that only makes a
+# window and says whether it could. Wine starts a prefix's desktop (explorer.exe) at a
+# process's first window and waits 10 s for it; a process that found no desktop then makes
+# no window for the rest of its life ("The explorer process failed to start."). A loaded
+# machine takes longer than that: whole test programs failed from their first test on. So
+# the program is tried until it could (two minutes at most). The wineserver is kept running
+# from here on: a session that ends between one Wine process and the next (seconds after the
+# last one ended) leaves its service managers running for ever. velora_stop_run ends it.
+velora_bring_up_desktop() {
+  local run_dir=$1 ready=$2
+  [ -f "$ready" ] || return 0
+  (
+    source "$velora_scripts/wine-env.sh" "$run_dir"
+    "$WINESERVER" -p >/dev/null 2>&1 || true
+    local deadline=$((SECONDS + 120))
+    until "$WINE" "$ready" >/dev/null 2>&1; do
+      if [ "$SECONDS" -ge "$deadline" ]; then
+        echo "test-run: the Wine desktop in $run_dir did not come up within two minutes" >&2
+        exit 0
+      fi
+      sleep 0.5
+    done
+  )
+}
+
 # Copies the prefix of TEMPLATE_RUN_DIR into RUN_DIR: the system folder (hundreds of MB that
 # no program writes) as hard links, the registry and the user's folders as real copies.
 velora_clone_prefix() {

@@ -4,9 +4,10 @@
 # listens on the port the build compiled in, and its own port 80 for downloads), its own
 # X server, and its own copy of the run's Wine prefix with its own wineserver. Everything
 # it started ends with it: nothing the program left behind keeps CTest waiting.
-# Usage: test-sandbox.sh RUN_ROOT PORT PROGRAM.exe [ARGS...]   (CTest's cross-compiling emulator)
-# RUN_ROOT holds the template prefix (test-run.sh prefix); the sandbox is
-# RUN_ROOT/tests/$VELORA_TEST_NAME (or the program's name).
+# Usage: test-sandbox.sh RUN_ROOT PORT [--desktop-ready READY.exe] PROGRAM.exe [ARGS...]
+# (CTest's cross-compiling emulator). RUN_ROOT holds the template prefix (test-run.sh prefix);
+# the sandbox is RUN_ROOT/tests/$VELORA_TEST_NAME (or the program's name). READY.exe makes a
+# window and says whether it could: it brings the prefix's desktop up before the program.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 if [ $# -lt 3 ]; then
@@ -28,8 +29,12 @@ if [ -z "${VELORA_SANDBOX_NET:-}" ]; then
 fi
 
 source "$here/run-lib.sh"
-run_root=$1 port=$2
+run_root=$1 port=$2 ready=
 shift 2
+if [ "${1:-}" = --desktop-ready ]; then
+  ready=$2
+  shift 2
+fi
 name=${VELORA_TEST_NAME:-$(basename "$1" .exe)}
 run_dir=$run_root/tests/$name
 velora_stop_run "$run_dir"
@@ -43,6 +48,7 @@ velora_start_xvfb "$run_dir"
 velora_clone_prefix "$run_root" "$run_dir"
 velora_start_standin "$run_dir" "$port"
 source "$here/wine-env.sh" "$run_dir"
+if [ -n "$ready" ]; then velora_bring_up_desktop "$run_dir" "$ready"; fi
 status=0
 "$WINE" "$@" || status=$?
 exit "$status"

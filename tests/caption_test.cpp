@@ -150,7 +150,7 @@ TEST_F(Caption, HoverMarksWhatIsUnderThePointerUntilItLeaves)
     };
     // From element nFrom (shown as hovered first) to ptTo, where element nOver is hovered.
     auto expectShownSoon = [&](int nFrom, POINT ptTo, int nOver, const std::string& strWhere) {
-        DWORD dwMs = MiddleOfThree("caption as it should be after the pointer's move to " + strWhere, [&]() -> DWORD {
+        DWORD dwMs = FastestOfFive("caption as it should be after the pointer's move to " + strWhere, [&]() -> DWORD {
             MoveMouse(Centre(*elements[nFrom].pRect));
             if (!PumpUntil([&] { return shows(nFrom); }, 2000))
                 return INFINITE;

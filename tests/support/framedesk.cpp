@@ -114,14 +114,16 @@ DWORD MoveMouseAndTime(POINT ptScreen, const std::function<bool()>& done, DWORD 
     return dwTaken;
 }
 
-DWORD MiddleOfThree(const std::string& strWhat, const std::function<DWORD()>& timeOnce)
+DWORD FastestOfFive(const std::string& strWhat, const std::function<DWORD()>& timeOnce)
 {
-    DWORD times[3];
-    for (DWORD& dwMs : times)
+    DWORD times[5];
+    std::string strTimes;
+    for (DWORD& dwMs : times) {
         dwMs = timeOnce();
-    printf("%s: %lu, %lu, %lu ms\n", strWhat.c_str(), times[0], times[1], times[2]);
-    std::sort(std::begin(times), std::end(times));
-    return times[1];
+        strTimes += (strTimes.empty() ? "" : ", ") + std::to_string(dwMs);
+    }
+    printf("%s: %s ms\n", strWhat.c_str(), strTimes.c_str());
+    return *std::min_element(std::begin(times), std::end(times));
 }
 
 CHoverTimeSetting::CHoverTimeSetting(UINT nMs)

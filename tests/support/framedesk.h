@@ -41,9 +41,10 @@ void MoveMouse(POINT ptScreen);
 // every few milliseconds, as a person would look at the screen, whatever this thread is
 // busy with: it must only read the screen or other threads' state.
 DWORD MoveMouseAndTime(POINT ptScreen, const std::function<bool()>& done, DWORD dwTimeoutMs = 3000);
-// The middle one of three timings, each taken by timeOnce (a loaded machine may stall any
-// one of them); all three printed after pszWhat.
-DWORD MiddleOfThree(const std::string& strWhat, const std::function<DWORD()>& timeOnce);
+// The fastest of five timings, each taken by timeOnce; all five printed after strWhat.
+// A loaded machine only ever adds to a timing, so the fastest is the one that tells what
+// the program itself takes.
+DWORD FastestOfFive(const std::string& strWhat, const std::function<DWORD()>& timeOnce);
 
 // The system's hover time (a user's setting) set to nMs while the object lives.
 class CHoverTimeSetting {
