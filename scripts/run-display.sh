@@ -18,7 +18,6 @@ velora_run_start() {
   "$velora_scripts/test-run.sh" start "$run_dir" "$velora_run_port" "$VELORA_TEST_ARCH" ${sample:+"$sample"}
   # shellcheck disable=SC2064
   trap "'$velora_scripts/test-run.sh' stop '$run_dir'" EXIT
-  velora_bring_up_desktop "$run_dir" "$VELORA_BUILD/tests/sandbox/desktop_ready.exe"
   if [ -n "$velora_user_display" ]; then
     echo "$velora_user_display" >"$run_dir/display"
     # The run's prefix leaves windows unmanaged (no window manager runs on Xvfb); on a

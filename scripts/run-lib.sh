@@ -95,7 +95,7 @@ REG
   } | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE
 }
 
-# Brings the desktop of RUN_DIR's prefix up with READY.exe, a program that only makes a
+# Brings the desktop of a test sandbox's prefix (RUN_DIR) up with READY.exe, a program that only makes a
 # window and says whether it could. Wine starts a prefix's desktop (explorer.exe) at a
 # process's first window and waits 10 s for it; a process that found no desktop then makes
 # no window for the rest of its life ("The explorer process failed to start."). A loaded
