@@ -5,15 +5,20 @@
 # and the tests' template prefix) and by test-sandbox.sh (one test program).
 velora_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-# Starts Xvfb on the first free display; RUN_DIR/display holds its name.
+# Starts Xvfb on a display of its own; RUN_DIR/display holds its name. Xvfb's own choice
+# (-displayfd) is not enough: each sandbox has its own network namespace, where display :0
+# always looks free, and servers of one number compile their keymaps into one file, so
+# sandboxes starting together killed each other's X server ("Failed to activate virtual
+# core keyboard"). So a display number is only taken under a lock on a file of its own,
+# which the server holds for as long as it runs (flock --no-fork).
 velora_start_xvfb() {
-  local run_dir=$1 try _
-  for try in 1 2 3; do
+  local run_dir=$1 number _
+  for number in $(seq 100 499); do
     rm -f "$run_dir/displayfd"
-    # Xvfb picks a free display itself and writes its number once it accepts clients.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$run_dir/displayfd" >"$run_dir/xvfb.log" 2>&1 &
+    flock --nonblock --no-fork "/tmp/velora-display-$number.lock" \
+      Xvfb ":$number" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$run_dir/displayfd" >"$run_dir/xvfb.log" 2>&1 &
     echo $! >"$run_dir/xvfb.pid"
-    # A loaded machine (a whole suite starting at once) can take seconds.
+    # It writes the number once it accepts clients; a loaded machine can take seconds.
     for _ in $(seq 300); do
       if [ -s "$run_dir/displayfd" ]; then
         echo ":$(tr -d '\n' <"$run_dir/displayfd")" >"$run_dir/display"
@@ -22,6 +27,7 @@ velora_start_xvfb() {
       kill -0 "$(cat "$run_dir/xvfb.pid")" 2>/dev/null || break
       sleep 0.1
     done
+    # Locked by another run, or taken by an X server that is not ours: the next number.
     velora_kill_pidfile "$run_dir/xvfb.pid"
   done
   echo "test-run: Xvfb did not start:" >&2
