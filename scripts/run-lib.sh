@@ -5,15 +5,20 @@
 # and the tests' template prefix) and by test-sandbox.sh (one test program).
 velora_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-# Starts Xvfb on the first free display; RUN_DIR/display holds its name.
+# Starts Xvfb on a display of its own; RUN_DIR/display holds its name. Xvfb's own choice
+# (-displayfd) is not enough: each sandbox has its own network namespace, where display :0
+# always looks free, and servers of one number compile their keymaps into one file, so
+# sandboxes starting together killed each other's X server ("Failed to activate virtual
+# core keyboard"). So a display number is only taken under a lock on a file of its own,
+# which the server holds for as long as it runs (flock --no-fork).
 velora_start_xvfb() {
-  local run_dir=$1 try _
-  for try in 1 2 3; do
+  local run_dir=$1 number _
+  for number in $(seq 100 499); do
     rm -f "$run_dir/displayfd"
-    # Xvfb picks a free display itself and writes its number once it accepts clients.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$run_dir/displayfd" >"$run_dir/xvfb.log" 2>&1 &
+    flock --nonblock --no-fork "/tmp/velora-display-$number.lock" \
+      Xvfb ":$number" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$run_dir/displayfd" >"$run_dir/xvfb.log" 2>&1 &
     echo $! >"$run_dir/xvfb.pid"
-    # A loaded machine (a whole suite starting at once) can take seconds.
+    # It writes the number once it accepts clients; a loaded machine can take seconds.
     for _ in $(seq 300); do
       if [ -s "$run_dir/displayfd" ]; then
         echo ":$(tr -d '\n' <"$run_dir/displayfd")" >"$run_dir/display"
@@ -22,6 +27,7 @@ velora_start_xvfb() {
       kill -0 "$(cat "$run_dir/xvfb.pid")" 2>/dev/null || break
       sleep 0.1
     done
+    # Locked by another run, or taken by an X server that is not ours: the next number.
     velora_kill_pidfile "$run_dir/xvfb.pid"
   done
   echo "test-run: Xvfb did not start:" >&2
@@ -95,27 +101,38 @@ REG
   } | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE
 }
 
-# Brings the desktop of a test sandbox's prefix (RUN_DIR) up with READY.exe, a program that only makes a
-# window and says whether it could. Wine starts a prefix's desktop (explorer.exe) at a
-# process's first window and waits 10 s for it; a process that found no desktop then makes
-# no window for the rest of its life ("The explorer process failed to start."). A loaded
-# machine takes longer than that: whole test programs failed from their first test on. So
-# the program is tried until it could (two minutes at most). The wineserver is kept running
-# from here on: a session that ends between one Wine process and the next (seconds after the
-# last one ended) leaves its service managers running for ever. velora_stop_run ends it.
+# Brings the desktop of a test sandbox's prefix (RUN_DIR) up with READY.exe, a program that makes a
+# hidden window, says whether it could and keeps it. Wine starts a prefix's desktop
+# (explorer.exe) at a process's first window and waits 10 s for it; when that explorer does
+# not come up in time ("The explorer process failed to start."), the desktop stays without
+# a display driver for the rest of the session, and no process of that session makes a
+# window. Wine also closes the desktop soon after its last process has ended, so the test
+# program would have to bring it up once more. On a loaded machine this failed whole test
+# programs from their first test on. So READY.exe stays for the whole sandbox, and each try
+# that fails ends the session and starts a new one (two minutes at most). The wineserver is
+# kept running from here on: a session that ends between one Wine process and the next
+# (seconds after the last one ended) leaves its service managers running for ever.
+# velora_stop_run ends it, and READY.exe with it.
 velora_bring_up_desktop() {
   local run_dir=$1 ready=$2
   [ -f "$ready" ] || return 0
   (
     source "$velora_scripts/wine-env.sh" "$run_dir"
-    "$WINESERVER" -p >/dev/null 2>&1 || true
-    local deadline=$((SECONDS + 120))
-    until "$WINE" "$ready" >/dev/null 2>&1; do
+    local deadline=$((SECONDS + 120)) said=$run_dir/desktop.ready pid
+    while :; do
+      "$WINESERVER" -p >/dev/null 2>&1 || true
+      rm -f "$said"
+      "$WINE" "$ready" --keep >"$said" 2>/dev/null </dev/null &
+      pid=$!
+      while [ ! -s "$said" ] && kill -0 "$pid" 2>/dev/null; do sleep 0.2; done
+      [ -s "$said" ] && exit 0
       if [ "$SECONDS" -ge "$deadline" ]; then
         echo "test-run: the Wine desktop in $run_dir did not come up within two minutes" >&2
         exit 0
       fi
-      sleep 0.5
+      echo "test-run: the Wine desktop in $run_dir did not come up; starting its session anew" >&2
+      "$WINESERVER" -k >/dev/null 2>&1 || true
+      timeout 30 "$WINESERVER" -w >/dev/null 2>&1 || true
     done
   )
 }
