@@ -115,7 +115,7 @@ TEST_F(Caption, HitTestsTheWindowButtonsByTheirLeftAndTopEdges)
 // system's hover time long: a user's setting that the marks must not wait for.
 TEST_F(Caption, HoverMarksWhatIsUnderThePointerUntilItLeaves)
 {
-    CHoverTimeSetting hoverTime(3000);
+    CHoverTimeSetting hoverTime(kLongHoverMs);
     CMainFrame* pFrame = Frame();
     pFrame->GetCaption().SetSelection(selectBookPlaza);
     const struct {
@@ -156,7 +156,7 @@ TEST_F(Caption, HoverMarksWhatIsUnderThePointerUntilItLeaves)
                 return INFINITE;
             return MoveMouseAndTime(ptTo, [&] { return shows(nOver); });
         });
-        EXPECT_LT(dwMs, 200u) << strWhere;
+        EXPECT_LT(dwMs, kNoHoverWaitMs) << strWhere;
         CScreenArea screen = row();
         for (int i = 0; i < nCount; ++i)
             EXPECT_EQ(expected(i, nOver), shown(screen, i))

@@ -272,7 +272,7 @@ TEST_F(FloatBox, EachShowingSendsOneRequestForTheLoggedInMember)
 // with the system's hover time long: a user's setting that the box must not wait for.
 TEST_F(FloatBox, HidesWhenThePointerLeavesTheUserAreaOrTheCaption)
 {
-    CHoverTimeSetting hoverTime(3000);
+    CHoverTimeSetting hoverTime(kLongHoverMs);
     LogIn();
     MoveMouse(InUserArea());
     ASSERT_TRUE(BoxShown());
@@ -300,7 +300,7 @@ TEST_F(FloatBox, HidesWhenThePointerLeavesTheUserAreaOrTheCaption)
                                        EXPECT_TRUE(BoxHiddenNow()) << c.pszWhere;
                                        return dwTaken;
                                    });
-        EXPECT_LT(dwMs, 200u) << c.pszWhere;
+        EXPECT_LT(dwMs, kNoHoverWaitMs) << c.pszWhere;
     }
     // Logged out from the tray: the box that exists stays hidden.
     Frame()->SendMessage(WM_COMMAND, ID_TRAY_LOGOUT, 0);

@@ -14,9 +14,17 @@ namespace {
 // or false when it did not end in time.
 bool RunUnix(const std::string& strCommand, std::string& strOutput)
 {
+    // /tmp is shared by every test sandbox, and each sandbox's Wine numbers its processes
+    // alike: the display, one per sandbox, makes the name unique.
     static LONG s_nCounter = 0;
-    char szName[96];
-    snprintf(szName, sizeof(szName), "/tmp/velora-x-%lu-%ld", GetCurrentProcessId(), InterlockedIncrement(&s_nCounter));
+    char szDisplay[32] = "";
+    GetEnvironmentVariableA("DISPLAY", szDisplay, sizeof(szDisplay));
+    for (char& ch : szDisplay)
+        if (ch == ':' || ch == '.')
+            ch = '_';
+    char szName[128];
+    snprintf(szName, sizeof(szName), "/tmp/velora-x%s-%lu-%ld", szDisplay, GetCurrentProcessId(),
+             InterlockedIncrement(&s_nCounter));
     const std::string strFile = szName;
     std::string strLine =
         "/bin/sh -c \"" + strCommand + " >" + strFile + ".part 2>&1; mv " + strFile + ".part " + strFile + "\"";
