@@ -15,6 +15,39 @@ LPARAM Middle(HWND hWnd)
     return MAKELPARAM(rc.right / 2, rc.bottom / 2);
 }
 
+HANDLE g_hMarkerTaken = NULL;
+
+UINT SyncMarker()
+{
+    static const UINT nMarker = RegisterWindowMessageA("VeloraTestDriverSync");
+    return nMarker;
+}
+
+LRESULT CALLBACK WatchForMarker(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
+    if (nCode == HC_ACTION && (wParam & PM_REMOVE) && pMsg->message == SyncMarker())
+        SetEvent(g_hMarkerTaken);
+    return CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+
+bool SyncThroughMarker(HWND hDlg, DWORD dwThread)
+{
+    static std::mutex one;
+    std::lock_guard<std::mutex> lock(one);
+    g_hMarkerTaken = CreateEventA(NULL, TRUE, FALSE, NULL);
+    HHOOK hHook = SetWindowsHookExA(WH_GETMESSAGE, WatchForMarker, NULL, dwThread);
+    bool bDone = false;
+    if (hHook) {
+        // A closed dialog takes nothing more; that is done too.
+        bDone = !PostMessageA(hDlg, SyncMarker(), 0, 0) || WaitForSingleObject(g_hMarkerTaken, 5000) == WAIT_OBJECT_0;
+        UnhookWindowsHookEx(hHook);
+    }
+    CloseHandle(g_hMarkerTaken);
+    g_hMarkerTaken = NULL;
+    return bDone;
+}
+
 } // namespace
 
 HWND CDialogDriver::WaitForDialog(DWORD dwProcessId, int nID, DWORD dwTimeoutMs)
@@ -99,50 +132,12 @@ void CDialogDriver::Key(int nID, WPARAM vk) const
 // dialog's thread is watched until its message loop takes it, so all before it is done.
 // Another process cannot be watched: there each answered send stands for one more posted
 // message done, which holds unless a send overtakes the posted messages.
-namespace {
-
-HANDLE g_hMarkerTaken = NULL;
-
-UINT SyncMarker()
-{
-    static const UINT nMarker = RegisterWindowMessageA("VeloraTestDriverSync");
-    return nMarker;
-}
-
-LRESULT CALLBACK WatchForMarker(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
-    if (nCode == HC_ACTION && (wParam & PM_REMOVE) && pMsg->message == SyncMarker())
-        SetEvent(g_hMarkerTaken);
-    return CallNextHookEx(NULL, nCode, wParam, lParam);
-}
-
-bool SyncThroughMarker(HWND hDlg)
-{
-    static std::mutex one;
-    std::lock_guard<std::mutex> lock(one);
-    DWORD dwThread = GetWindowThreadProcessId(hDlg, NULL);
-    g_hMarkerTaken = CreateEventA(NULL, TRUE, FALSE, NULL);
-    HHOOK hHook = SetWindowsHookExA(WH_GETMESSAGE, WatchForMarker, NULL, dwThread);
-    bool bDone = false;
-    if (hHook) {
-        // A closed dialog takes nothing more; that is done too.
-        bDone = !PostMessageA(hDlg, SyncMarker(), 0, 0) || WaitForSingleObject(g_hMarkerTaken, 5000) == WAIT_OBJECT_0;
-        UnhookWindowsHookEx(hHook);
-    }
-    CloseHandle(g_hMarkerTaken);
-    g_hMarkerTaken = NULL;
-    return bDone;
-}
-
-} // namespace
-
 void CDialogDriver::Sync() const
 {
     DWORD dwProcess = 0;
     DWORD dwThread = GetWindowThreadProcessId(m_hDlg, &dwProcess);
     bool bWatchable = dwProcess == GetCurrentProcessId() && dwThread != GetCurrentThreadId();
-    if (bWatchable && SyncThroughMarker(m_hDlg))
+    if (bWatchable && SyncThroughMarker(m_hDlg, dwThread))
         return;
     DWORD_PTR dwResult = 0;
     for (int i = 0; i < 6; ++i)
