@@ -25,6 +25,9 @@ velora_run_start() {
     "$velora_scripts/wine-exec.sh" "$run_dir" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d Y /f \
       >/dev/null 2>&1
   fi
+  # The desktop comes up before the program, and stays up, as in each test's sandbox: a
+  # program that had to bring it up itself on a busy machine showed no window at all.
+  velora_bring_up_desktop "$run_dir" "$VELORA_BUILD/tests/sandbox/desktop_ready.exe"
 }
 
 # velora_run_show RUN_DIR SHOT.png PROGRAM.exe: on the user's display, runs the program until
