@@ -102,17 +102,17 @@ REG
 }
 
 # Brings the desktop of a run's prefix (RUN_DIR: a test's sandbox or a run command's run) up
-# with READY.exe, a program that makes a hidden window, says whether it could and keeps it. Wine starts a prefix's desktop
-# (explorer.exe) at a process's first window and waits 10 s for it; when that explorer does
-# not come up in time ("The explorer process failed to start."), the desktop stays without
-# a display driver for the rest of the session, and no process of that session makes a
-# window. Wine also closes the desktop soon after its last process has ended, so the test
-# program would have to bring it up once more. On a loaded machine this failed whole test
-# programs from their first test on. So READY.exe stays for the whole run, and each try
-# that fails ends the session and starts a new one (two minutes at most). The wineserver is
-# kept running from here on: a session that ends between one Wine process and the next
-# (seconds after the last one ended) leaves its service managers running for ever.
-# velora_stop_run ends it, and READY.exe with it.
+# with READY.exe, a program that makes a hidden window, says whether it could and keeps it.
+# Wine starts a prefix's desktop (explorer.exe) at a process's first window and waits 10 s
+# for it; when that explorer does not come up in time ("The explorer process failed to
+# start."), the desktop stays without a display driver for the rest of the session, and no
+# process of that session makes a window. Wine also closes the desktop soon after its last
+# process has ended, so the next program would have to bring it up once more. On a loaded
+# machine this failed whole programs from their first window on. So READY.exe stays for the
+# whole run, and each try that fails ends the session and starts a new one (two minutes at
+# most). The wineserver is kept running from here on: a session that ends between one Wine
+# process and the next (seconds after the last one ended) leaves its service managers
+# running for ever. velora_stop_run ends it, and READY.exe with it.
 velora_bring_up_desktop() {
   local run_dir=$1 ready=$2
   [ -f "$ready" ] || return 0
